@@ -1,0 +1,196 @@
+#include "forms/runtime.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace forms {
+
+Window::Window(const WindowDef& def, std::unique_ptr<NativeWindow> native)
+    : def_(&def), native_(std::move(native)) {}
+
+void Window::requireControl(const std::string& control) const {
+    const auto& layout = def_->layout;
+    if (layout.find(control) == nullptr && layout.findMenu(control) == nullptr &&
+        layout.findMenuItem(control) == nullptr) {
+        // A misspelt control name is a programming error; fail loudly rather than silently.
+        throw std::out_of_range("window " + layout.name + " has no control " + control);
+    }
+}
+
+std::string Window::Text(const std::string& control) const {
+    requireControl(control);
+    return native_->text(control);
+}
+
+void Window::SetText(const std::string& control, const std::string& text) {
+    requireControl(control);
+    native_->setText(control, text);
+}
+
+int Window::ListIndex(const std::string& control) const {
+    requireControl(control);
+    return native_->listIndex(control);
+}
+
+void Window::SetListIndex(const std::string& control, int index) {
+    requireControl(control);
+    native_->setListIndex(control, index);
+}
+
+bool Window::Enabled(const std::string& control) const {
+    requireControl(control);
+    return native_->enabled(control);
+}
+
+void Window::SetEnabled(const std::string& control, bool enabled) {
+    requireControl(control);
+    native_->setEnabled(control, enabled);
+}
+
+std::uintptr_t Window::hwnd() const { return native_->handle(); }
+bool Window::visible() const { return native_->visible(); }
+std::string Window::focusedControl() const { return native_->focusedControl(); }
+
+Forms::Forms(Backend& backend) : backend_(backend) {}
+
+Forms::~Forms() {
+    // Destroy instances before the definitions they point to.
+    instances_.clear();
+}
+
+void Forms::define(WindowDef def) {
+    std::string name = def.layout.name;
+    defs_[name] = std::move(def);
+}
+
+bool Forms::isDefined(const std::string& window) const { return defs_.count(window) != 0; }
+
+const WindowDef& Forms::definition(const std::string& window) const {
+    auto it = defs_.find(window);
+    if (it == defs_.end()) {
+        throw std::out_of_range("no window named " + window);
+    }
+    return it->second;
+}
+
+std::vector<std::string> Forms::definedWindows() const {
+    std::vector<std::string> names;
+    for (const auto& [name, def] : defs_) {
+        names.push_back(name);
+    }
+    return names;
+}
+
+Window& Forms::operator[](const std::string& window) {
+    auto it = instances_.find(window);
+    if (it != instances_.end()) {
+        return *it->second;
+    }
+    const WindowDef& def = definition(window);
+    auto instance = std::make_unique<Window>(def, backend_.create(def.layout, *this));
+    Window& ref = *instance;
+    instances_[window] = std::move(instance);
+    return ref;
+}
+
+bool Forms::isLoaded(const std::string& window) const { return instances_.count(window) != 0; }
+
+bool Forms::isVisible(const std::string& window) const {
+    auto it = instances_.find(window);
+    return it != instances_.end() && it->second->visible();
+}
+
+std::vector<std::string> Forms::loadedWindows() const {
+    std::vector<std::string> names;
+    for (const auto& [name, instance] : instances_) {
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::vector<std::string> Forms::visibleWindows() const {
+    std::vector<std::string> names;
+    for (const auto& [name, instance] : instances_) {
+        if (instance->visible()) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+void Forms::Show(const std::string& window) {
+    if (ended_) {
+        return;
+    }
+    (*this)[window].native_->show();
+}
+
+void Forms::Unload(const std::string& window) {
+    auto it = instances_.find(window);
+    if (it == instances_.end()) {
+        return;
+    }
+    // Move the instance out first: destroying a native window may process events that look
+    // the window up again, and it must already count as unloaded then.
+    std::unique_ptr<Window> gone = std::move(it->second);
+    instances_.erase(it);
+    gone.reset();
+    endIfNothingShown();
+}
+
+void Forms::endIfNothingShown() {
+    if (ended_) {
+        return;
+    }
+    for (const auto& [name, instance] : instances_) {
+        if (instance->visible()) {
+            return;
+        }
+    }
+    // Only hidden instances are left (say, one that an enable procedure created after its
+    // window was closed): nothing is on the screen, so the program is over.
+    End();
+}
+
+void Forms::End() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    auto doomed = std::move(instances_);
+    instances_.clear();
+    doomed.clear();
+    backend_.quit();
+}
+
+void Forms::DoEvents() { backend_.doEvents(); }
+
+double Forms::Timer() { return backend_.monotonicSeconds(); }
+
+bool Forms::openUrl(const std::string& url, std::uintptr_t ownerHandle) {
+    return backend_.openUrl(url, ownerHandle);
+}
+
+void Forms::click(const std::string& window, const std::string& control) {
+    if (ended_ || !isLoaded(window)) {
+        return;
+    }
+    const WindowDef& def = definition(window);
+    auto it = def.clicks.find(control);
+    if (it == def.clicks.end()) {
+        return;
+    }
+    // Handlers live in the definition, not the instance, so one that unloads its own window
+    // runs on to its end.
+    it->second(*this);
+}
+
+void Forms::closeBox(const std::string& window) { Unload(window); }
+
+void Forms::clicked(const std::string& window, const std::string& control) {
+    click(window, control);
+}
+
+void Forms::closeRequested(const std::string& window) { closeBox(window); }
+
+}  // namespace forms

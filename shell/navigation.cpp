@@ -1,0 +1,36 @@
+#include "shell/navigation.h"
+
+#include <utility>
+
+#include "shell/basenabledisable.h"
+#include "shell/confirmations.h"
+
+namespace shell {
+
+forms::Handler navigate(std::string from, std::string to) {
+    return [from = std::move(from), to = std::move(to)](forms::Forms& forms) {
+        forms.Show(to);
+        forms.Unload(from);
+    };
+}
+
+forms::Handler openDialog(std::string owner, std::string dialog) {
+    return [owner = std::move(owner), dialog = std::move(dialog)](forms::Forms& forms) {
+        basenabledisable::setListEnabled(forms, owner, false);
+        forms.Show(dialog);
+    };
+}
+
+forms::Handler closeDialog(std::string owner, std::string dialog) {
+    return [owner = std::move(owner), dialog = std::move(dialog)](forms::Forms& forms) {
+        basenabledisable::setListEnabled(forms, owner, true);
+        forms.Unload(dialog);
+    };
+}
+
+forms::Handler exitThroughConfirmation(std::string owner) {
+    std::string confirmation = confirmationOf(owner).name;
+    return openDialog(std::move(owner), std::move(confirmation));
+}
+
+}  // namespace shell

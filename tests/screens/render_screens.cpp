@@ -1,0 +1,76 @@
+// Renders every window of the program to a PNG (one file per window, named after it), with a
+// drawn title bar showing the caption, so all windows can be looked at without clicking.
+#include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdio>
+
+#include "app/windows.h"
+#include "forms/qt/qt_backend.h"
+#include "forms/runtime.h"
+
+namespace {
+
+QPixmap withTitleBar(QWidget* top) {
+    const QPixmap client = top->grab();
+    if (top->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        return client;
+    }
+    const QFontMetrics metrics(QApplication::font());
+    const int bar = metrics.height() + 10;
+    QPixmap framed(client.width() + 2, client.height() + bar + 1);
+    framed.fill(QColor(90, 90, 90));
+    QPainter painter(&framed);
+    painter.fillRect(1, 1, client.width(), bar - 1, QColor(40, 70, 140));
+    top->windowIcon().paint(&painter, QRect(4, 3, bar - 6, bar - 6));
+    painter.setPen(Qt::white);
+    // The close box: the only title-bar button these windows have.
+    painter.drawText(QRect(client.width() - bar, 1, bar, bar - 1), Qt::AlignCenter,
+                     QStringLiteral("X"));
+    const QRect captionArea(bar + 2, 1, client.width() - 2 * bar - 4, bar - 1);
+    const QString caption = top->windowTitle();
+    painter.drawText(captionArea, Qt::AlignVCenter | Qt::AlignLeft,
+                     metrics.elidedText(caption, Qt::ElideRight, captionArea.width()));
+    painter.drawPixmap(1, bar, client);
+    return framed;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    forms::qt::applyProgramFont();
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
+    QDir().mkpath(outDir);
+
+    forms::qt::QtBackend backend;
+    backend.onQuit = [] {};
+    backend.urlOpener = [](const QUrl&) { return true; };
+    forms::Forms forms(backend);
+    app::defineAllWindows(forms);
+
+    int written = 0;
+    for (const std::string& name : forms.definedWindows()) {
+        forms.Show(name);
+        QWidget* top = forms::qt::topLevelWidget(forms[name].native());
+        QApplication::processEvents();
+        const QString file = outDir + QLatin1Char('/') + QString::fromStdString(name) + ".png";
+        if (!withTitleBar(top).save(file)) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+            return 1;
+        }
+        ++written;
+        // Hide rather than unload, so the last window going does not end the program.
+        top->hide();
+    }
+    std::printf("%d windows rendered to %s\n", written, qPrintable(outDir));
+    return written > 0 ? 0 : 1;
+}

@@ -1,0 +1,69 @@
+// The whole program on the real Qt widgets (run headless with QT_QPA_PLATFORM=offscreen).
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "app/windows.h"
+#include "forms/qt/qt_backend.h"
+#include "forms/runtime.h"
+
+namespace testsupport {
+
+struct QtApp {
+    forms::qt::QtBackend backend;
+    forms::Forms forms{backend};
+    std::vector<QUrl> openedUrls;
+    int quits = 0;
+
+    QtApp() {
+        backend.urlOpener = [this](const QUrl& url) {
+            openedUrls.push_back(url);
+            return true;
+        };
+        backend.onQuit = [this] { ++quits; };
+        app::defineAllWindows(forms);
+    }
+    ~QtApp() { flush(); }
+
+    // Lets deferred deletions and pending events run.
+    static void flush() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    QWidget* top(const std::string& window) {
+        return forms::qt::topLevelWidget(forms[window].native());
+    }
+    QWidget* widget(const std::string& window, const std::string& control) {
+        return forms::qt::controlWidget(forms[window].native(), control);
+    }
+    template <typename T>
+    T* as(const std::string& window, const std::string& control) {
+        return qobject_cast<T*>(widget(window, control));
+    }
+    // The widget that has the keyboard focus in a window.
+    QWidget* focus(const std::string& window) { return top(window)->focusWidget(); }
+    std::string focusName(const std::string& window) {
+        return forms[window].focusedControl();
+    }
+    void key(const std::string& window, Qt::Key key,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(focus(window), key, modifiers);
+    }
+    void typeInto(const std::string& window, const std::string& control, const QString& text) {
+        QTest::keyClicks(widget(window, control), text);
+    }
+    void clickButton(const std::string& window, const std::string& control) {
+        QTest::mouseClick(widget(window, control), Qt::LeftButton);
+    }
+};
+
+}  // namespace testsupport
