@@ -27,7 +27,8 @@ void cmdgencode_Click(forms::Forms& forms, const Group& group) {
         for (int index = 0; index < count; ++index) {
             if (forms[creator].ListIndex(group.list) == index) {
                 result.SetText(group.resultBox,
-                               joinTemplate(forms[creator], group.entries[static_cast<std::size_t>(index)].line));
+                               joinTemplate(forms[creator],
+                                            group.entries[static_cast<std::size_t>(index)].line));
                 break;
             }
         }
@@ -90,9 +91,11 @@ forms::WindowLayout resultWindowLayout(const ResultWindow& w) {
 
     forms::ControlDecl box = forms::textBox(w.box, {kMargin, kMargin, inner, boxHeight});
     box.multiLine = true;
-    forms::ControlDecl toCreator = forms::button(w.backToCreator, w.creatorCaption, next(creatorWidth));
+    forms::ControlDecl toCreator =
+        forms::button(w.backToCreator, w.creatorCaption, next(creatorWidth));
     forms::ControlDecl toPicker = forms::button(w.backToPicker, w.pickerCaption, next(pickerWidth));
-    forms::ControlDecl toMain = forms::button("cmdbackgtapick", "Back To GTA Pick", next(mainWidth));
+    forms::ControlDecl toMain =
+        forms::button("cmdbackgtapick", "Back To GTA Pick", next(mainWidth));
     forms::ControlDecl exit = forms::button("cmdexit", "Exit", next(exitWidth));
 
     forms::WindowLayout layout;

@@ -17,8 +17,12 @@ struct Piece {
     std::string text;  // the fixed text, or the box's control name
 };
 
-inline Piece fixed(std::string text) { return Piece{false, std::move(text)}; }
-inline Piece box(std::string control) { return Piece{true, std::move(control)}; }
+inline Piece fixed(std::string text) {
+    return Piece{false, std::move(text)};
+}
+inline Piece box(std::string control) {
+    return Piece{true, std::move(control)};
+}
 
 using Template = std::vector<Piece>;
 

@@ -35,7 +35,9 @@ MemoryWindow::State& MemoryWindow::state(const std::string& control) {
     return const_cast<State&>(static_cast<const MemoryWindow*>(this)->state(control));
 }
 
-std::string MemoryWindow::text(const std::string& control) const { return state(control).text; }
+std::string MemoryWindow::text(const std::string& control) const {
+    return state(control).text;
+}
 
 void MemoryWindow::setText(const std::string& control, const std::string& text) {
     state(control).text = text;
@@ -51,7 +53,9 @@ void MemoryWindow::setListIndex(const std::string& control, int index) {
     state(control).listIndex = (index >= 0 && index < count) ? index : -1;
 }
 
-bool MemoryWindow::enabled(const std::string& control) const { return state(control).enabled; }
+bool MemoryWindow::enabled(const std::string& control) const {
+    return state(control).enabled;
+}
 
 void MemoryWindow::setEnabled(const std::string& control, bool enabled) {
     state(control).enabled = enabled;

@@ -47,9 +47,15 @@ void Window::SetEnabled(const std::string& control, bool enabled) {
     native_->setEnabled(control, enabled);
 }
 
-std::uintptr_t Window::hwnd() const { return native_->handle(); }
-bool Window::visible() const { return native_->visible(); }
-std::string Window::focusedControl() const { return native_->focusedControl(); }
+std::uintptr_t Window::hwnd() const {
+    return native_->handle();
+}
+bool Window::visible() const {
+    return native_->visible();
+}
+std::string Window::focusedControl() const {
+    return native_->focusedControl();
+}
 
 Forms::Forms(Backend& backend) : backend_(backend) {}
 
@@ -63,7 +69,9 @@ void Forms::define(WindowDef def) {
     defs_[name] = std::move(def);
 }
 
-bool Forms::isDefined(const std::string& window) const { return defs_.count(window) != 0; }
+bool Forms::isDefined(const std::string& window) const {
+    return defs_.count(window) != 0;
+}
 
 const WindowDef& Forms::definition(const std::string& window) const {
     auto it = defs_.find(window);
@@ -93,7 +101,9 @@ Window& Forms::operator[](const std::string& window) {
     return ref;
 }
 
-bool Forms::isLoaded(const std::string& window) const { return instances_.count(window) != 0; }
+bool Forms::isLoaded(const std::string& window) const {
+    return instances_.count(window) != 0;
+}
 
 bool Forms::isVisible(const std::string& window) const {
     auto it = instances_.find(window);
@@ -163,9 +173,13 @@ void Forms::End() {
     backend_.quit();
 }
 
-void Forms::DoEvents() { backend_.doEvents(); }
+void Forms::DoEvents() {
+    backend_.doEvents();
+}
 
-double Forms::Timer() { return backend_.monotonicSeconds(); }
+double Forms::Timer() {
+    return backend_.monotonicSeconds();
+}
 
 bool Forms::openUrl(const std::string& url, std::uintptr_t ownerHandle) {
     return backend_.openUrl(url, ownerHandle);
@@ -185,12 +199,16 @@ void Forms::click(const std::string& window, const std::string& control) {
     it->second(*this);
 }
 
-void Forms::closeBox(const std::string& window) { Unload(window); }
+void Forms::closeBox(const std::string& window) {
+    Unload(window);
+}
 
 void Forms::clicked(const std::string& window, const std::string& control) {
     click(window, control);
 }
 
-void Forms::closeRequested(const std::string& window) { closeBox(window); }
+void Forms::closeRequested(const std::string& window) {
+    closeBox(window);
+}
 
 }  // namespace forms

@@ -18,26 +18,24 @@ const std::vector<GreyingList>& greyingLists() {
         {"frmgta3codepick",
          {"cmdgta3weapon", "cmdgta3item", "cmdgta3vehicle", "cmdgta3cpback", "cmdgta3cpexit"}},
         {"frmgta3weapon",
-         {"framegta3coord", "lstgta3weapon", "txtgta3weaponx", "txtgta3weapony",
-          "txtgta3weaponz", "txtgta3weaponname", "txtgta3weaponammo",
-          "cmdgta3weapongeneratecode", "cmdbackgta3cp", "cmdbackgtapick", "cmdexit", "lblx",
-          "lbly", "lblz", "lblcodename", "lblammo"}},
+         {"framegta3coord", "lstgta3weapon", "txtgta3weaponx", "txtgta3weapony", "txtgta3weaponz",
+          "txtgta3weaponname", "txtgta3weaponammo", "cmdgta3weapongeneratecode", "cmdbackgta3cp",
+          "cmdbackgtapick", "cmdexit", "lblx", "lbly", "lblz", "lblcodename", "lblammo"}},
         {"frmgta3weaponcode",
-         {"txtgta3weaponfinishedcode", "cmdbackgta3weapon", "cmdgta3codepickback",
-          "cmdbackgtapick", "cmdexit"}},
+         {"txtgta3weaponfinishedcode", "cmdbackgta3weapon", "cmdgta3codepickback", "cmdbackgtapick",
+          "cmdexit"}},
         {"frmgta3item",
          {"lstitem", "txtgta3itemcoordx", "txtgta3itemcoordy", "txtgta3itemcoordz",
-          "txtgta3itemcodename", "cmdgta3itemgencode", "cmdbacktogta3codepick",
-          "cmdbacktogtapick", "cmdexit", "framegta3itemcoord", "lblx", "lbly", "lblz",
-          "lblcodename"}},
+          "txtgta3itemcodename", "cmdgta3itemgencode", "cmdbacktogta3codepick", "cmdbacktogtapick",
+          "cmdexit", "framegta3itemcoord", "lblx", "lbly", "lblz", "lblcodename"}},
         {"frmgta3itemfinished",
          {"txtgta3itemfinishedcode", "cmdbackgta3item", "cmdgta3codepickback", "cmdbackgtapick",
           "cmdexit"}},
         {"frmgta3vehicle",
          {"lstvehicle", "framecoord", "txtgta3vehiclex", "txtgta3vehicley", "txtgta3vehiclez",
           "lblx", "lbly", "lblz", "lblcodename", "lblcaralarmpercent", "lbldoorlockpercent",
-          "txtcodename", "txtalarmpercent", "txtdoorlockpercent", "cmdgencode",
-          "cmdbacktogta3cp", "cmdbacktogtapick", "cmdexit"}},
+          "txtcodename", "txtalarmpercent", "txtdoorlockpercent", "cmdgencode", "cmdbacktogta3cp",
+          "cmdbacktogtapick", "cmdexit"}},
         {"frmgta3vehiclefinished",
          {"txtgta3vehiclefinishedcode", "cmdbackgta3vehicle", "cmdgta3codepickback",
           "cmdbackgtapick", "cmdexit"}},
@@ -55,12 +53,12 @@ const std::vector<GreyingList>& greyingLists() {
           "lblcodename", "txtcodename", "cmdgencode", "cmdbacktogtapick", "cmdbacktovccp",
           "cmdexit"}},
         {"frmgtavcitemfinished",
-         {"txtgtavcitemfinishedcode", "cmdbackgtavcitem", "cmdgtavccodepickback",
-          "cmdbackgtapick", "cmdexit"}},
+         {"txtgtavcitemfinishedcode", "cmdbackgtavcitem", "cmdgtavccodepickback", "cmdbackgtapick",
+          "cmdexit"}},
         {"frmgtavcvehicle",
-         {"lstvehicle", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
-          "lblcodename", "lblalarm", "lbldoorlock", "txtcodename", "txtalarmpercent",
-          "txtdoorlock", "cmdgencode", "cmdbacktogtavccp", "cmdbacktogtapick", "cmdexit"}},
+         {"lstvehicle", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz", "lblcodename",
+          "lblalarm", "lbldoorlock", "txtcodename", "txtalarmpercent", "txtdoorlock", "cmdgencode",
+          "cmdbacktogtavccp", "cmdbacktogtapick", "cmdexit"}},
         {"frmgtavcvehiclefinished",
          {"txtfinishedcode", "cmdbackgtavcvehicle", "cmdgtavccodepickback", "cmdbackgtapick",
           "cmdexit"}},
@@ -78,8 +76,8 @@ const std::vector<GreyingList>& greyingLists() {
           "lblcodename", "txtcodename", "cmdgencode", "cmdbacktogtasacp", "cmdbacktogtapick",
           "cmdexit"}},
         {"frmgtasaitemfinished",
-         {"txtgtasaitemfinishedcode", "cmdbackgtasaitem", "cmdgtasacodepickback",
-          "cmdbackgtapick", "cmdexit"}},
+         {"txtgtasaitemfinishedcode", "cmdbackgtasaitem", "cmdgtasacodepickback", "cmdbackgtapick",
+          "cmdexit"}},
         {"frmgtasavehicle",
          {"lstgtasavehicle", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
           "lblcodename", "txtcodename", "txtalarmpercent", "lblalarmpercent", "lbldoorlock",
@@ -112,11 +110,13 @@ void setListEnabled(forms::Forms& forms, std::string_view window, bool enabled) 
     }
 }
 
-#define QUARNIX_DEFINE_GREYING_PAIR(suffix)                                  \
-    void disable##suffix(forms::Forms& forms) {                              \
-        setListEnabled(forms, "frm" #suffix, false);                         \
-    }                                                                        \
-    void enable##suffix(forms::Forms& forms) { setListEnabled(forms, "frm" #suffix, true); }
+#define QUARNIX_DEFINE_GREYING_PAIR(suffix)          \
+    void disable##suffix(forms::Forms& forms) {      \
+        setListEnabled(forms, "frm" #suffix, false); \
+    }                                                \
+    void enable##suffix(forms::Forms& forms) {       \
+        setListEnabled(forms, "frm" #suffix, true);  \
+    }
 QUARNIX_GREYED_WINDOWS(QUARNIX_DEFINE_GREYING_PAIR)
 #undef QUARNIX_DEFINE_GREYING_PAIR
 

@@ -14,32 +14,32 @@ class Forms;
 namespace basenabledisable {
 
 // The windows that own a greying pair, named without their "frm" prefix.
-#define QUARNIX_GREYED_WINDOWS(X)                                                     \
-    X(gtapick)                                                                        \
-    X(sendemail)                                                                      \
-    X(gta3codepick)                                                                   \
-    X(gta3weapon)                                                                     \
-    X(gta3weaponcode)                                                                 \
-    X(gta3item)                                                                       \
-    X(gta3itemfinished)                                                               \
-    X(gta3vehicle)                                                                    \
-    X(gta3vehiclefinished)                                                            \
-    X(gtavccodepick)                                                                  \
-    X(gtavcweapon)                                                                    \
-    X(gtavcweaponfinished)                                                            \
-    X(gtavcitem)                                                                      \
-    X(gtavcitemfinished)                                                              \
-    X(gtavcvehicle)                                                                   \
-    X(gtavcvehiclefinished)                                                           \
-    X(gtasacodepick)                                                                  \
-    X(gtasaweapon)                                                                    \
-    X(gtasaweaponfinished)                                                            \
-    X(gtasaitem)                                                                      \
-    X(gtasaitemfinished)                                                              \
-    X(gtasavehicle)                                                                   \
+#define QUARNIX_GREYED_WINDOWS(X) \
+    X(gtapick)                    \
+    X(sendemail)                  \
+    X(gta3codepick)               \
+    X(gta3weapon)                 \
+    X(gta3weaponcode)             \
+    X(gta3item)                   \
+    X(gta3itemfinished)           \
+    X(gta3vehicle)                \
+    X(gta3vehiclefinished)        \
+    X(gtavccodepick)              \
+    X(gtavcweapon)                \
+    X(gtavcweaponfinished)        \
+    X(gtavcitem)                  \
+    X(gtavcitemfinished)          \
+    X(gtavcvehicle)               \
+    X(gtavcvehiclefinished)       \
+    X(gtasacodepick)              \
+    X(gtasaweapon)                \
+    X(gtasaweaponfinished)        \
+    X(gtasaitem)                  \
+    X(gtasaitemfinished)          \
+    X(gtasavehicle)               \
     X(gtasavehiclefinished)
 
-#define QUARNIX_DECLARE_GREYING_PAIR(suffix) \
+#define QUARNIX_DECLARE_GREYING_PAIR(suffix)   \
     void disable##suffix(forms::Forms& forms); \
     void enable##suffix(forms::Forms& forms);
 QUARNIX_GREYED_WINDOWS(QUARNIX_DECLARE_GREYING_PAIR)

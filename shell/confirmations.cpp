@@ -57,10 +57,9 @@ forms::WindowDef confirmationWindow(const Confirmation& c) {
     forms::ControlDecl no =
         forms::button("cmdno", c.accessKeys ? "&No" : "No",
                       {c.width - gap - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight});
-    forms::ControlDecl question =
-        forms::label("lblexit", "Are You Sure You Want To Exit?",
-                     {(c.width - kLabelWidth) / 2, 120, kLabelWidth, kLabelHeight},
-                     forms::Align::Center);
+    forms::ControlDecl question = forms::label(
+        "lblexit", "Are You Sure You Want To Exit?",
+        {(c.width - kLabelWidth) / 2, 120, kLabelWidth, kLabelHeight}, forms::Align::Center);
 
     forms::WindowDef def;
     def.layout.name = c.name;

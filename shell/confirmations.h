@@ -11,10 +11,10 @@ namespace shell {
 enum class Focus { Yes, No };
 
 struct Confirmation {
-    std::string name;     // the confirmation window
-    std::string guards;   // the window whose Exit button shows it
-    Focus focus;          // the button that has the focus when it opens
-    int width = 3210;     // client area, twips
+    std::string name;    // the confirmation window
+    std::string guards;  // the window whose Exit button shows it
+    Focus focus;         // the button that has the focus when it opens
+    int width = 3210;    // client area, twips
     int height = 975;
     bool accessKeys = false;  // "&Yes" / "&No"
 };

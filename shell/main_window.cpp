@@ -46,9 +46,7 @@ forms::ControlDecl gameButton(const char* name, const char* picture, const char*
 forms::Handler browse(const char* address) {
     // The main window is neither greyed nor changed; a browser that fails to start changes
     // nothing either.
-    return [address](forms::Forms& forms) {
-        forms.openUrl(address, forms["frmgtapick"].hwnd());
-    };
+    return [address](forms::Forms& forms) { forms.openUrl(address, forms["frmgtapick"].hwnd()); };
 }
 
 }  // namespace

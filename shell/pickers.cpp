@@ -40,7 +40,9 @@ forms::WindowDef pickerWindow(const Picker& p) {
     constexpr int kButtonHeight = 495;
     constexpr int kX = (kWidth - kButtonWidth) / 2;
     constexpr int kStep = kButtonHeight + 192;
-    auto at = [](int row) { return forms::Rect{kX, 192 + row * kStep, kButtonWidth, kButtonHeight}; };
+    auto at = [](int row) {
+        return forms::Rect{kX, 192 + row * kStep, kButtonWidth, kButtonHeight};
+    };
 
     forms::WindowDef def;
     def.layout.name = p.window;
@@ -78,8 +80,8 @@ forms::WindowDef noticeWindow(const Picker& p) {
                      "Due to a snag in the development of this program this feature has been "
                      "disabled for this version.",
                      {kX, 420, kInner, 510}, forms::Align::Center),
-        forms::label("lbllater", "I will get it fixed for future versions.",
-                     {kX, 960, kInner, 255}, forms::Align::Center),
+        forms::label("lbllater", "I will get it fixed for future versions.", {kX, 960, kInner, 255},
+                     forms::Align::Center),
         forms::button("cmdclosewindow", "Close This Window", {kX, 1335, kInner, 375}),
     };
     def.clicks["cmdclosewindow"] = closeDialog(p.window, p.notice);

@@ -25,14 +25,22 @@
 
 namespace forms::qt {
 
-int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 
 namespace {
 
-QString qs(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
+QString qs(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
-QRect toPixels(const Rect& r) { return QRect(px(r.x), px(r.y), px(r.width), px(r.height)); }
+QRect toPixels(const Rect& r) {
+    return QRect(px(r.x), px(r.y), px(r.width), px(r.height));
+}
 
 QString picturePath(const std::string& name) {
     return QStringLiteral(":/pictures/") + qs(name) + QStringLiteral(".png");
@@ -376,9 +384,8 @@ double QtBackend::monotonicSeconds() {
 }
 
 bool QtBackend::openUrl(const std::string& url, std::uintptr_t) {
-    const QUrl address =
-        QUrl::fromEncoded(QByteArray(url.data(), static_cast<qsizetype>(url.size())),
-                          QUrl::TolerantMode);
+    const QUrl address = QUrl::fromEncoded(
+        QByteArray(url.data(), static_cast<qsizetype>(url.size())), QUrl::TolerantMode);
     return urlOpener ? urlOpener(address) : false;
 }
 

@@ -24,8 +24,7 @@ void WrapButton::paintEvent(QPaintEvent*) {
     if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)) {
         flags |= Qt::TextHideMnemonic;
     }
-    painter.drawItemText(area, flags, option.palette, isEnabled(), caption,
-                         QPalette::ButtonText);
+    painter.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
 }
 
 void WrapButton::keyPressEvent(QKeyEvent* event) {

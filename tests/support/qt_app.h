@@ -51,11 +51,12 @@ struct QtApp {
     }
     // The widget that has the keyboard focus in a window.
     QWidget* focus(const std::string& window) { return top(window)->focusWidget(); }
-    std::string focusName(const std::string& window) {
-        return forms[window].focusedControl();
-    }
+    std::string focusName(const std::string& window) { return forms[window].focusedControl(); }
+    // Sends a key to the window's focused control, the window being the active one, as it is
+    // when a user types into it (shortcuts only act in the active window).
     void key(const std::string& window, Qt::Key key,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QApplication::setActiveWindow(top(window));
         QTest::keyClick(focus(window), key, modifiers);
     }
     void typeInto(const std::string& window, const std::string& control, const QString& text) {
