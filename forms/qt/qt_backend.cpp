@@ -221,7 +221,10 @@ public:
         } else {
             top_->show();
         }
-        top_->raise();
+        // The headless platform has no stacking order and says so on every raise.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            top_->raise();
+        }
         top_->activateWindow();
     }
 

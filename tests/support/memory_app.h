@@ -1,4 +1,6 @@
 // The whole program on the in-memory backend, for logic tests without a display.
+// Remember that the program ends when no window is left shown: a test that unloads its last
+// window (Generate unloads the creator, but shows the result window first) ends it.
 #pragma once
 
 #include <string>

@@ -59,8 +59,18 @@ struct QtApp {
         QApplication::setActiveWindow(top(window));
         QTest::keyClick(focus(window), key, modifiers);
     }
+    // Types text key by key. Characters beyond ASCII (which QTest's own key clicks refuse) go
+    // as key events carrying their text, as an input method delivers them.
     void typeInto(const std::string& window, const std::string& control, const QString& text) {
-        QTest::keyClicks(widget(window, control), text);
+        QWidget* target = widget(window, control);
+        for (char32_t codePoint : text.toUcs4()) {
+            if (codePoint < 0x80) {
+                QTest::keyClick(target, static_cast<char>(codePoint));
+            } else {
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown,
+                                    QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
+            }
+        }
     }
     void clickButton(const std::string& window, const std::string& control) {
         QTest::mouseClick(widget(window, control), Qt::LeftButton);

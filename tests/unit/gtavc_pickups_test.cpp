@@ -1,0 +1,353 @@
+// The GTA VC weapon and item creators: the exact lines of every entry, the boxes, and the
+// wiring of their buttons.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/memory_app.h"
+#include "support/text.h"
+
+namespace {
+
+using testsupport::spaced;
+
+struct GtaVcPickups : ::testing::Test {
+    testsupport::MemoryApp app;
+
+    // A window outside this group stays shown, so unloading the last of ours does not end
+    // the program between steps.
+    GtaVcPickups() { app.forms.Show("frmgtasacodepick"); }
+
+    // Opens a creator the way the user does, from the GTA VC code picker.
+    void openFromPicker(const std::string& pickerButton, const std::string& creator) {
+        app.forms.Show("frmgtavccodepick");
+        app.click("frmgtavccodepick", pickerButton);
+        ASSERT_TRUE(app.forms.isVisible(creator));
+        ASSERT_FALSE(app.forms.isLoaded("frmgtavccodepick"));
+    }
+    void openWeapon() { openFromPicker("cmdgtavcweapon", "frmgtavcweapon"); }
+    void openItem() { openFromPicker("cmdgtavcitem", "frmgtavcitem"); }
+
+    void fill(const std::string& creator, const std::string& codeName, const std::string& x,
+              const std::string& y, const std::string& z) {
+        app.type(creator, "txtcodename", codeName);
+        app.type(creator, "txtx", x);
+        app.type(creator, "txty", y);
+        app.type(creator, "txtz", z);
+    }
+
+    std::string generateWeapon(int index, const std::string& codeName, const std::string& ammo,
+                               const std::string& x, const std::string& y, const std::string& z) {
+        openWeapon();
+        app.select("frmgtavcweapon", "lstgtavcweapon", index);
+        fill("frmgtavcweapon", codeName, x, y, z);
+        app.type("frmgtavcweapon", "txtammo", ammo);
+        app.click("frmgtavcweapon", "cmdgencode");
+        return app.text("frmgtavcweaponfinished", "txtfinishedcode");
+    }
+
+    std::string generateItem(int index, const std::string& codeName, const std::string& x,
+                             const std::string& y, const std::string& z) {
+        openItem();
+        app.select("frmgtavcitem", "lstgtavcitem", index);
+        fill("frmgtavcitem", codeName, x, y, z);
+        app.click("frmgtavcitem", "cmdgencode");
+        return app.text("frmgtavcitemfinished", "txtgtavcitemfinishedcode");
+    }
+
+    std::vector<std::string> listItems(const std::string& window, const std::string& list) {
+        return app.forms.definition(window).layout.find(list)->items;
+    }
+};
+
+struct Expected {
+    int index;
+    const char* caption;
+    const char* line;  // with code name "pk", ammo "250" and coordinates "X1", "Y2", "Z3"
+};
+
+TEST_F(GtaVcPickups, EveryWeaponEntryWritesItsLine) {
+    const Expected table[] = {
+        {0, "Bat", "0213:·$pk·=·create_pickup·#BAT·type··15·at··X1·Y2·Z3"},
+        {1, "Brass Knuckles", "0213:·$pk·=·create_pickup·#BRASSKNUCKLE·type··15·at··X1·Y2·Z3"},
+        {2, "Chainsaw", "0213:·$pk·=·create_pickup·#CHNSAW·type··15·at··X1·Y2·Z3"},
+        {3, "Cleaver", "0213:·$pk·=·create_pickup·#CLEAVER·type··15·at··X1·Y2·Z3"},
+        {4, "Colt 45", "032B:·$pk·=·create_weapon_pickup·#COLT45··15·ammo··250·at·X1·Y2·Z3"},
+        {5, "Colt M4", "032B:·$pk·=·create_weapon_pickup·#M4··15·ammo··250·at·X1·Y2·Z3"},
+        {6, "Colt Python", "032B:·$pk·=·create_weapon_pickup·#PYTHON··15·ammo··250·at·X1·Y2·Z3"},
+        {7, "Flamethrower", "032B:·$pk·=·create_weapon_pickup·#FLAME··15·ammo··250·at·X1·Y2·Z3"},
+        {8, "Golf Club", "0213:·$pk·=·create_pickup·#GOLFCLUB·type··2·at··X1·Y2·Z3"},
+        {9, "Grenades", "032B:·$pk·=·create_weapon_pickup·#GRENADE··15·ammo··250·at·X1·Y2·Z3"},
+        {10, "Hammer", "0213:·$pk·=·create_pickup·#HAMMER·type··2·at··X1·Y2·Z3"},
+        {11, "Katana", "0213:·$pk·=·create_pickup·#KATANA·type··2·at··X1·Y2·Z3"},
+        {12, "Knife", "0213:·$pk·=·create_pickup·#KNIFECUR·type··2·at··X1·Y2·Z3"},
+        {13, "Kruger", "032B:·$pk·=·create_weapon_pickup·#RUGER··15·ammo··250·at·X1·Y2·Z3"},
+        {14, "M60", "032B:·$pk·=·create_weapon_pickup·#M60··15·ammo··250·at·X1·Y2·Z3"},
+        {15, "Mac", "032B:·$pk·=·create_weapon_pickup·#UZI·10··15·ammo··250·at·X1·Y2·Z3"},
+        {16, "Machete", "0213:·$pk·=·create_pickup·#MACHETE·type··2·at··X1·Y2·Z3"},
+        {17, "Mini Gun", "032B:·$pk·=·create_weapon_pickup·#MINIGUN··15·ammo··250·at·X1·Y2·Z3"},
+        {18, "Molotov Cocktails",
+         "032B:·$pk·=·create_weapon_pickup·#MOLOTOV··15·ammo··250·at·X1·Y2·Z3"},
+        {19, "MP5", "032B:·$pk·=·create_weapon_pickup·#MP5LNG··15·ammo··250·at·X1·Y2·Z3"},
+        {20, "Night Stick", "0213:·$pk·=·create_pickup·#NITESTICK·type··2·at··X1·Y2·Z3"},
+        {21, "PSG-1", "032B:·$pk·=·create_weapon_pickup·#LASER··15·ammo··250·at·X1·Y2·Z3"},
+        {22, "Remote Grenades", "032B:·$pk·=·create_weapon_pickup·#BOMB··15·ammo··250·at·X1·Y2·Z3"},
+        {23, "Rocket Launcher",
+         "032B:·$pk·=·create_weapon_pickup·#ROCKETLA··15·ammo··250·at·X1·Y2·Z3"},
+        {24, "S.P.A.S.12", "032B:·$pk·=·create_weapon_pickup·#SHOTGSPA··15·ammo··250·at·X1·Y2·Z3"},
+        {25, "Screwdriver", "0213:·$pk·=·create_pickup·#SCREWDRIVER·type··2·at··X1·Y2·Z3"},
+        {26, "Shotgun", "032B:·$pk·=·create_weapon_pickup·#CHROMEGUN··15·ammo··250·at·X1·Y2·Z3"},
+        {27, "Sniper Rifle", "032B:·$pk·=·create_weapon_pickup·#SNIPER··15·ammo··250·at·X1·Y2·Z3"},
+        {28, "Stubby Shotgun",
+         "032B:·$pk·=·create_weapon_pickup·#BUDDYSHOT··15·ammo··250·at·X1·Y2·Z3"},
+        {29, "Tear Gas", "032B:·$pk·=·create_weapon_pickup·#TEARGAS··15·ammo··250·at·X1·Y2·Z3"},
+        {30, "Tec-9", "032B:·$pk·=·create_weapon_pickup·#TEC9··15·ammo··250·at·X1·Y2·Z3"},
+        {31, "Uzi", "032B:·$pk·=·create_weapon_pickup·#INGRAMSL··15·ammo··250·at·X1·Y2·Z3"},
+    };
+    const std::vector<std::string> items = listItems("frmgtavcweapon", "lstgtavcweapon");
+    ASSERT_EQ(items.size(), std::size(table));
+    int pickups = 0;
+    for (const Expected& e : table) {
+        SCOPED_TRACE(e.caption);
+        EXPECT_EQ(items[static_cast<std::size_t>(e.index)], e.caption);
+        const std::string line = generateWeapon(e.index, "pk", "250", "X1", "Y2", "Z3");
+        EXPECT_EQ(line, spaced(e.line));
+        // A plain pickup carries no ammunition: the typed amount never reaches its line.
+        if (line.starts_with("0213")) {
+            ++pickups;
+            EXPECT_EQ(line.find("250"), std::string::npos);
+        }
+        EXPECT_FALSE(app.forms.isLoaded("frmgtavcweapon"));
+        app.forms.Unload("frmgtavcweaponfinished");
+    }
+    EXPECT_EQ(pickups, 11);
+}
+
+TEST_F(GtaVcPickups, EveryItemEntryWritesItsLine) {
+    const Expected table[] = {
+        {0, "Adrenaline", "0213:·$pk·=·create_pickup·#ADRENALINE·type··15·at·X1·Y2·Z3"},
+        {1, "Body Armour", "0213:·$pk·=·create_pickup·#BODYARMOUR·type··15·at·X1·Y2·Z3"},
+        {2, "Bribe", "0213:·$pk·=·create_pickup·#BRIBE·type··15·at·X1·Y2·Z3"},
+        {3, "Health", "0213:·$pk·=·create_pickup·#HEALTH·type··15·at·X1·Y2·Z3"},
+    };
+    const std::vector<std::string> items = listItems("frmgtavcitem", "lstgtavcitem");
+    ASSERT_EQ(items.size(), std::size(table));
+    for (const Expected& e : table) {
+        SCOPED_TRACE(e.caption);
+        EXPECT_EQ(items[static_cast<std::size_t>(e.index)], e.caption);
+        EXPECT_EQ(generateItem(e.index, "pk", "X1", "Y2", "Z3"), spaced(e.line));
+        EXPECT_FALSE(app.forms.isLoaded("frmgtavcitem"));
+        app.forms.Unload("frmgtavcitemfinished");
+    }
+}
+
+TEST_F(GtaVcPickups, EmptyBoxesLeaveOnlyTheFixedTexts) {
+    EXPECT_EQ(generateWeapon(5, "", "", "", "", ""),
+              spaced("032B:·$·=·create_weapon_pickup·#M4··15·ammo···at···"));
+    app.forms.Unload("frmgtavcweaponfinished");
+    EXPECT_EQ(generateWeapon(0, "", "", "", "", ""),
+              spaced("0213:·$·=·create_pickup·#BAT·type··15·at····"));
+    app.forms.Unload("frmgtavcweaponfinished");
+    EXPECT_EQ(generateItem(3, "", "", "", ""),
+              spaced("0213:·$·=·create_pickup·#HEALTH·type··15·at···"));
+}
+
+TEST_F(GtaVcPickups, TypedValuesGoInVerbatim) {
+    // Blanks, letters and a "$" of the user's own are kept; nothing is trimmed or checked.
+    EXPECT_EQ(generateWeapon(31, "$my gun", " lots ", "1,5", "abc", "-0"),
+              spaced("032B:·$$my·gun·=·create_weapon_pickup·#INGRAMSL··15·ammo···lots··at·1,5·"
+                     "abc·-0"));
+    app.forms.Unload("frmgtavcweaponfinished");
+    // A code name outside ASCII comes out as it was typed.
+    EXPECT_EQ(generateItem(1, "Rüstung_防具", "1", "2", "3"),
+              spaced("0213:·$Rüstung_防具·=·create_pickup·#BODYARMOUR·type··15·at·1·2·3"));
+}
+
+TEST_F(GtaVcPickups, NothingSelectedOpensAnEmptyResult) {
+    openWeapon();
+    fill("frmgtavcweapon", "pk", "1", "2", "3");
+    app.click("frmgtavcweapon", "cmdgencode");
+    EXPECT_TRUE(app.forms.isVisible("frmgtavcweaponfinished"));
+    EXPECT_EQ(app.text("frmgtavcweaponfinished", "txtfinishedcode"), "");
+    EXPECT_FALSE(app.forms.isLoaded("frmgtavcweapon"));
+
+    // Back to the creator: a fresh one, nothing selected and every box empty.
+    app.click("frmgtavcweaponfinished", "cmdbackgtavcweapon");
+    EXPECT_FALSE(app.forms.isLoaded("frmgtavcweaponfinished"));
+    EXPECT_EQ(app.forms["frmgtavcweapon"].ListIndex("lstgtavcweapon"), -1);
+    EXPECT_EQ(app.text("frmgtavcweapon", "txtcodename"), "");
+    EXPECT_EQ(app.text("frmgtavcweapon", "txtx"), "");
+}
+
+TEST_F(GtaVcPickups, CoordinateBoxesTakeSevenCharactersOthersAnyNumber) {
+    const std::string longText = "abcdefghijklmnopqrstuvwxyz0123456789";
+    openWeapon();
+    for (const char* coordinate : {"txtx", "txty", "txtz"}) {
+        EXPECT_EQ(app.type("frmgtavcweapon", coordinate, "-1234.567"), 7) << coordinate;
+        EXPECT_EQ(app.text("frmgtavcweapon", coordinate), "-1234.5") << coordinate;
+    }
+    EXPECT_EQ(app.type("frmgtavcweapon", "txtcodename", longText), 36);
+    EXPECT_EQ(app.type("frmgtavcweapon", "txtammo", longText), 36);
+    app.click("frmgtavcweapon", "cmdbacktovccp");
+    app.click("frmgtavccodepick", "cmdgtavcitem");
+    for (const char* coordinate : {"txtx", "txty", "txtz"}) {
+        // Seven characters, not seven bytes.
+        EXPECT_EQ(app.type("frmgtavcitem", coordinate, "äöüäöüäö"), 7) << coordinate;
+    }
+    EXPECT_EQ(app.type("frmgtavcitem", "txtcodename", longText), 36);
+}
+
+TEST_F(GtaVcPickups, ButtonsLeadWhereTheySay) {
+    struct Step {
+        const char* window;
+        const char* button;
+        const char* target;
+    };
+    const Step steps[] = {
+        {"frmgtavcweapon", "cmdbacktovccp", "frmgtavccodepick"},
+        {"frmgtavcweapon", "cmdbacktogtapick", "frmgtapick"},
+        {"frmgtavcweapon", "cmdgencode", "frmgtavcweaponfinished"},
+        {"frmgtavcweaponfinished", "cmdbackgtavcweapon", "frmgtavcweapon"},
+        {"frmgtavcweaponfinished", "cmdgtavccodepickback", "frmgtavccodepick"},
+        {"frmgtavcweaponfinished", "cmdbackgtapick", "frmgtapick"},
+        {"frmgtavcitem", "cmdbacktovccp", "frmgtavccodepick"},
+        {"frmgtavcitem", "cmdbacktogtapick", "frmgtapick"},
+        {"frmgtavcitem", "cmdgencode", "frmgtavcitemfinished"},
+        {"frmgtavcitemfinished", "cmdbackgtavcitem", "frmgtavcitem"},
+        {"frmgtavcitemfinished", "cmdgtavccodepickback", "frmgtavccodepick"},
+        {"frmgtavcitemfinished", "cmdbackgtapick", "frmgtapick"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(std::string(s.window) + " " + s.button);
+        app.forms.Show(s.window);
+        app.click(s.window, s.button);
+        EXPECT_TRUE(app.forms.isVisible(s.target));
+        EXPECT_FALSE(app.forms.isLoaded(s.window));
+        app.forms.Unload(s.target);
+    }
+}
+
+TEST_F(GtaVcPickups, ExitThenNoGivesTheWindowBackAsItWas) {
+    struct Case {
+        const char* window;
+        const char* confirmation;
+    };
+    const Case cases[] = {
+        {"frmgtavcweapon", "frmgtavcweaponexit"},
+        {"frmgtavcweaponfinished", "frmgtavcweaponfinishedexit"},
+        {"frmgtavcitem", "frmgtavcitemexit"},
+        {"frmgtavcitemfinished", "frmgtavcitemfinishedexit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        app.forms.Show(c.window);
+        app.click(c.window, "cmdexit");
+        ASSERT_TRUE(app.forms.isVisible(c.confirmation));
+        EXPECT_FALSE(app.forms[c.window].Enabled("cmdexit"));
+        app.click(c.confirmation, "cmdno");
+        EXPECT_FALSE(app.forms.isLoaded(c.confirmation));
+        EXPECT_TRUE(app.forms[c.window].Enabled("cmdexit"));
+        app.forms.Unload(c.window);
+    }
+
+    // Typed values and the selection survive the round trip; the whole list is restored.
+    openWeapon();
+    app.select("frmgtavcweapon", "lstgtavcweapon", 13);
+    fill("frmgtavcweapon", "pk", "1", "2", "3");
+    app.type("frmgtavcweapon", "txtammo", "40");
+    app.click("frmgtavcweapon", "cmdexit");
+    for (const char* control : {"lstgtavcweapon", "framecoord", "lblammo", "txtammo"}) {
+        EXPECT_FALSE(app.forms["frmgtavcweapon"].Enabled(control)) << control;
+    }
+    app.click("frmgtavcweaponexit", "cmdno");
+    for (const char* control : {"lstgtavcweapon", "framecoord", "lblammo", "txtammo"}) {
+        EXPECT_TRUE(app.forms["frmgtavcweapon"].Enabled(control)) << control;
+    }
+    EXPECT_EQ(app.forms["frmgtavcweapon"].ListIndex("lstgtavcweapon"), 13);
+    EXPECT_EQ(app.text("frmgtavcweapon", "txtammo"), "40");
+
+    app.click("frmgtavcweapon", "cmdexit");
+    app.click("frmgtavcweaponexit", "cmdyes");
+    EXPECT_TRUE(app.forms.ended());
+}
+
+TEST_F(GtaVcPickups, WindowsHaveTheirCaptionsSizesAndTabOrder) {
+    struct Window {
+        const char* name;
+        const char* caption;
+        int width;
+        int height;
+        std::vector<std::string> controls;  // in tab order
+    };
+    const Window windows[] = {
+        {"frmgtavcweapon",
+         "Quarnix | GTA VC Weapon Spawn Point Creator",
+         6015,
+         3645,
+         {"lstgtavcweapon", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
+          "lblcodename", "lblammo", "txtcodename", "txtammo", "cmdgencode", "cmdbacktovccp",
+          "cmdbacktogtapick", "cmdexit"}},
+        {"frmgtavcitem",
+         "Quarnix | GTA VC Item Spawn Point Creator",
+         5700,
+         3030,
+         {"lstgtavcitem", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
+          "txtcodename", "lblcodename", "cmdgencode", "cmdbacktovccp", "cmdbacktogtapick",
+          "cmdexit"}},
+        {"frmgtavcweaponfinished",
+         "Quarnix | GTA VC Weapon Spawn Point Code",
+         5910,
+         2070,
+         {"cmdexit", "cmdbackgtapick", "cmdgtavccodepickback", "cmdbackgtavcweapon",
+          "txtfinishedcode"}},
+        {"frmgtavcitemfinished",
+         "Quarnix | GTA VC Item Spawn Point Code",
+         5520,
+         2055,
+         {"txtgtavcitemfinishedcode", "cmdbackgtavcitem", "cmdgtavccodepickback", "cmdbackgtapick",
+          "cmdexit"}},
+    };
+    for (const Window& w : windows) {
+        SCOPED_TRACE(w.name);
+        const forms::WindowLayout& layout = app.forms.definition(w.name).layout;
+        EXPECT_EQ(layout.caption, w.caption);
+        EXPECT_EQ(layout.width, w.width);
+        EXPECT_EQ(layout.height, w.height);
+        std::vector<std::string> names;
+        for (const forms::ControlDecl& c : layout.controls) {
+            names.push_back(c.name);
+        }
+        EXPECT_EQ(names, w.controls);
+    }
+}
+
+// Every control lies inside its window or frame, and no two controls at one level overlap.
+TEST_F(GtaVcPickups, CreatorControlsFitAndDoNotOverlap) {
+    for (const char* name : {"frmgtavcweapon", "frmgtavcitem"}) {
+        SCOPED_TRACE(name);
+        const forms::WindowLayout& layout = app.forms.definition(name).layout;
+        for (const forms::ControlDecl& c : layout.controls) {
+            const forms::ControlDecl* parent = c.parent.empty() ? nullptr : layout.find(c.parent);
+            const int width = parent ? parent->rect.width : layout.width;
+            const int height = parent ? parent->rect.height : layout.height;
+            EXPECT_GE(c.rect.x, 0) << c.name;
+            EXPECT_GE(c.rect.y, 0) << c.name;
+            EXPECT_LE(c.rect.x + c.rect.width, width) << c.name;
+            EXPECT_LE(c.rect.y + c.rect.height, height) << c.name;
+            for (const forms::ControlDecl& other : layout.controls) {
+                if (&other == &c || other.parent != c.parent) {
+                    continue;
+                }
+                const bool apart = c.rect.x + c.rect.width <= other.rect.x ||
+                                   other.rect.x + other.rect.width <= c.rect.x ||
+                                   c.rect.y + c.rect.height <= other.rect.y ||
+                                   other.rect.y + other.rect.height <= c.rect.y;
+                EXPECT_TRUE(apart) << c.name << " overlaps " << other.name;
+            }
+        }
+    }
+}
+
+}  // namespace
