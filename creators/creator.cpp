@@ -72,7 +72,8 @@ forms::WindowLayout resultWindowLayout(const ResultWindow& w) {
     constexpr int kGap = 60;
     constexpr int kButtonsHeight = 645;  // three lines of a wrapped caption
     const int boxHeight = std::min(1215, w.height - kMargin - kGap - kButtonsHeight - kGap);
-    const int inner = w.width - 2 * kMargin;
+    // The box stands 120 twips from the left and top edges and 180 from the right one.
+    const int inner = w.width - kMargin - 180;
     const int buttonTop = kMargin + boxHeight + kGap;
     const int buttonHeight = w.height - kGap - buttonTop;
 
