@@ -1,6 +1,7 @@
 #include "forms/qt/widgets.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -40,6 +41,16 @@ void WrapButton::keyPressEvent(QKeyEvent* event) {
 int ListBox::selectedRow() const {
     const auto rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    const bool hadCurrent = currentIndex().isValid();
+    QListWidget::focusInEvent(event);
+    // Qt marks the first entry as current on focus; drawn highlighted, it would look chosen
+    // while nothing is selected and Generate would then produce nothing.
+    if (!hadCurrent && selectedRow() < 0) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {

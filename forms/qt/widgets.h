@@ -31,6 +31,7 @@ public:
     int selectedRow() const;
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 
