@@ -54,10 +54,14 @@ void ListBox::focusInEvent(QFocusEvent* event) {
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
+    if (count() > 0 && !currentIndex().isValid()) {
+        // Without a current entry Qt would answer every movement key with the first entry;
+        // start from it so that End, Page Down and typed letters move as they should.
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    }
     const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
     if (arrow && event->modifiers() == Qt::NoModifier && selectedRow() < 0 && count() > 0) {
-        const int row = currentRow() >= 0 ? currentRow() : 0;
-        setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
         event->accept();
         return;
     }
