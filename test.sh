@@ -7,6 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
+# Qt wants a private runtime folder; a bare CI machine has none.
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 jobs="$(nproc)"
 
 if [ $# -gt 0 ]; then
