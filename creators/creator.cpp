@@ -92,16 +92,18 @@ forms::WindowLayout resultWindowLayout(const ResultWindow& w) {
 
     forms::ControlDecl box = forms::textBox(w.box, {kMargin, kMargin, inner, boxHeight});
     box.multiLine = true;
+    const std::string spawnPoint = w.game + " " + w.kind + " Spawn Point";
     forms::ControlDecl toCreator =
-        forms::button(w.backToCreator, w.creatorCaption, next(creatorWidth));
-    forms::ControlDecl toPicker = forms::button(w.backToPicker, w.pickerCaption, next(pickerWidth));
+        forms::button(w.backToCreator, "Back To " + spawnPoint + " Creator", next(creatorWidth));
+    forms::ControlDecl toPicker =
+        forms::button(w.backToPicker, "Back To " + w.game + " Code Pick", next(pickerWidth));
     forms::ControlDecl toMain =
         forms::button("cmdbackgtapick", "Back To GTA Pick", next(mainWidth));
     forms::ControlDecl exit = forms::button("cmdexit", "Exit", next(exitWidth));
 
     forms::WindowLayout layout;
     layout.name = w.name;
-    layout.caption = w.caption;
+    layout.caption = "Quarnix | " + spawnPoint + " Code";
     layout.width = w.width;
     layout.height = w.height;
     if (w.focus == ResultFocus::BoxFirst) {
@@ -110,6 +112,13 @@ forms::WindowLayout resultWindowLayout(const ResultWindow& w) {
         layout.controls = {exit, toMain, toPicker, toCreator, box};
     }
     return layout;
+}
+
+void setResultWindow(Group& group, const ResultWindow& window) {
+    group.result = resultWindowLayout(window);
+    group.resultBox = window.box;
+    group.resultBackToCreator = window.backToCreator;
+    group.resultBackToPicker = window.backToPicker;
 }
 
 }  // namespace creators

@@ -65,19 +65,23 @@ void defineGroup(forms::Forms& forms, Group group);
 // Result windows: one design, a multi-line box across the top and a row of four buttons.
 enum class ResultFocus { BoxFirst, ExitFirst };
 
+// The captions follow from the game and the kind of spawn point: "Quarnix | GTA3 Weapon Spawn
+// Point Code", "Back To GTA3 Weapon Spawn Point Creator", "Back To GTA3 Code Pick".
 struct ResultWindow {
     std::string name;
-    std::string caption;
-    int width = 0;  // client area, twips
+    std::string game;  // "GTA3", "GTA VC" or "GTA SA"
+    std::string kind;  // "Weapon", "Item" or "Vehicle"
+    int width = 0;     // client area, twips
     int height = 0;
     std::string box;
     std::string backToCreator;
-    std::string creatorCaption;  // e.g. "Back To GTA3 Weapon Spawn Point Creator"
     std::string backToPicker;
-    std::string pickerCaption;  // e.g. "Back To GTA3 Code Pick"
     ResultFocus focus = ResultFocus::BoxFirst;
 };
 
 forms::WindowLayout resultWindowLayout(const ResultWindow& window);
+
+// Gives the group its result window and the names of that window's box and buttons.
+void setResultWindow(Group& group, const ResultWindow& window);
 
 }  // namespace creators

@@ -1,17 +1,16 @@
 // GTA3 weapon and item creators: their windows and the pickup lines each list entry writes.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "creators/creator.h"
+#include "creators/creator_layout.h"
+#include "creators/pickups/pickup_lines.h"
 #include "creators/pickups/pickups.h"
 #include "forms/runtime.h"
 
 namespace creators::pickups {
 
 namespace {
-
-using forms::Rect;
 
 // Shared geometry of both creators, in twips.
 constexpr int kMargin = 120;
@@ -21,56 +20,12 @@ constexpr int kLabelDrop = 45;      // lines a label's text up with the text of 
 constexpr int kBottomHeight = 465;  // room for a caption wrapped over two lines
 constexpr int kGenerateHeight = 405;
 
-// The bottom row: back to the picker, back to the main window, Exit, spread over the width.
-std::vector<forms::ControlDecl> bottomRow(int windowWidth, int windowHeight,
-                                          const std::string& backToPicker,
-                                          const std::string& backToMain) {
-    const int gap = 120;
-    const int width = (windowWidth - 2 * kMargin - 2 * gap) / 3;
-    const int top = windowHeight - kMargin - kBottomHeight;
-    auto at = [&](int column) {
-        return Rect{kMargin + column * (width + gap), top, width, kBottomHeight};
-    };
-    return {
-        forms::button(backToPicker, "Back To GTA3 Code Pick", at(0)),
-        forms::button(backToMain, "Back To GTA Pick", at(1)),
-        forms::button("cmdexit", "Exit", at(2)),
-    };
-}
-
-// The "Coordinates" frame: X, Y and Z boxes in a row (at most 7 characters each) with their
-// labels centred below them. The frame comes first so that its children can be placed in it.
-std::vector<forms::ControlDecl> coordinates(const std::string& frameName, Rect frame,
-                                            const std::string& x, const std::string& y,
-                                            const std::string& z) {
-    constexpr int kInset = 150;
-    constexpr int kBoxTop = 270;  // below the frame's caption
-    const int width = (frame.width - 4 * kInset) / 3;
-    const int labelTop = kBoxTop + kBoxHeight + 45;
-    auto column = [&](int index) { return kInset + index * (width + kInset); };
-
-    std::vector<forms::ControlDecl> controls;
-    controls.push_back(forms::frame(frameName, "Coordinates", frame));
-    const std::string boxes[] = {x, y, z};
-    for (int i = 0; i < 3; ++i) {
-        controls.push_back(forms::inFrame(
-            frameName, forms::textBox(boxes[i], {column(i), kBoxTop, width, kBoxHeight}, 7)));
-    }
-    const std::pair<const char*, const char*> labels[] = {
-        {"lblx", "X"}, {"lbly", "Y"}, {"lblz", "Z"}};
-    for (int i = 0; i < 3; ++i) {
-        controls.push_back(forms::inFrame(
-            frameName,
-            forms::label(labels[i].first, labels[i].second,
-                         {column(i), labelTop, width, kLabelHeight}, forms::Align::Center)));
-    }
-    return controls;
-}
-
-void append(std::vector<forms::ControlDecl>& to, std::vector<forms::ControlDecl> more) {
-    for (auto& control : more) {
-        to.push_back(std::move(control));
-    }
+// The three buttons along the bottom share the width evenly.
+BottomRow bottomRow(const Group& g) {
+    return {.backToPicker = g.creatorBackToPicker,
+            .pickerCaption = "Back To GTA3 Code Pick",
+            .backToMain = g.creatorBackToMain,
+            .height = kBottomHeight};
 }
 
 // The weapon creator: the list down the left, everything else to its right.
@@ -103,8 +58,13 @@ Group weaponGroup() {
     w.height = kHeight;
     w.controls.push_back(
         forms::listBox(g.list, {}, {kMargin, kMargin, kListWidth, kBottomTop - 2 * kMargin}));
-    append(w.controls, coordinates("framegta3coord", {kRight, kMargin, kRightWidth, kFrameHeight},
-                                   "txtgta3weaponx", "txtgta3weapony", "txtgta3weaponz"));
+    addCoordinates(w, {.frame = "framegta3coord",
+                       .rect = {kRight, kMargin, kRightWidth, kFrameHeight},
+                       .x = "txtgta3weaponx",
+                       .y = "txtgta3weapony",
+                       .z = "txtgta3weaponz",
+                       .inset = 150,
+                       .boxHeight = kBoxHeight});
     w.controls.push_back(forms::label(
         "lblcodename", "Code Name", {kRight, kNameTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
     w.controls.push_back(
@@ -115,22 +75,17 @@ Group weaponGroup() {
         forms::textBox("txtgta3weaponammo", {kBoxLeft, kAmmoTop, kBoxWidth, kBoxHeight}));
     w.controls.push_back(forms::button(g.generate, "Generate My Code",
                                        {kRight, kGenerateTop, kRightWidth, kGenerateHeight}));
-    append(w.controls, bottomRow(kWidth, kHeight, g.creatorBackToPicker, g.creatorBackToMain));
+    addBottomRow(w, bottomRow(g));
 
     // Entry 0 makes a plain pickup line and never reads the ammo box; the others make a weapon
     // pickup line with the typed amount of ammunition.
-    const Template coords = {box("txtgta3weaponx"), fixed(" "), box("txtgta3weapony"), fixed(" "),
-                             box("txtgta3weaponz")};
+    const PickupBoxes boxes = {"txtgta3weaponname", "txtgta3weaponammo", "txtgta3weaponx",
+                               "txtgta3weapony", "txtgta3weaponz"};
     auto pickup = [&](const char* caption, const char* fixedText) {
-        Template line = {fixed("0213: $"), box("txtgta3weaponname"), fixed(fixedText)};
-        line.insert(line.end(), coords.begin(), coords.end());
-        return Entry{caption, line};
+        return Entry{caption, pickupLine(boxes, fixedText)};
     };
     auto weaponPickup = [&](const char* caption, const char* fixedText) {
-        Template line = {fixed("032B: $"), box("txtgta3weaponname"), fixed(fixedText),
-                         box("txtgta3weaponammo"), fixed(" at ")};
-        line.insert(line.end(), coords.begin(), coords.end());
-        return Entry{caption, line};
+        return Entry{caption, weaponPickupLine(boxes, fixedText)};
     };
     g.entries = {
         pickup("Baseball Bat", " = create_pickup #BAT type  2 at  "),
@@ -146,21 +101,15 @@ Group weaponGroup() {
         weaponPickup("Sniper Rifle", " = create_weapon_pickup #SNIPER  14 ammo  "),
     };
 
-    g.resultBox = "txtgta3weaponfinishedcode";
-    g.resultBackToCreator = "cmdbackgta3weapon";
-    g.resultBackToPicker = "cmdgta3codepickback";
-    g.result = resultWindowLayout({
-        .name = "frmgta3weaponcode",
-        .caption = "Quarnix | GTA3 Weapon Spawn Point Code",
-        .width = 5595,
-        .height = 2100,
-        .box = g.resultBox,
-        .backToCreator = g.resultBackToCreator,
-        .creatorCaption = "Back To GTA3 Weapon Spawn Point Creator",
-        .backToPicker = g.resultBackToPicker,
-        .pickerCaption = "Back To GTA3 Code Pick",
-        .focus = ResultFocus::BoxFirst,
-    });
+    setResultWindow(g, {.name = "frmgta3weaponcode",
+                        .game = "GTA3",
+                        .kind = "Weapon",
+                        .width = 5595,
+                        .height = 2100,
+                        .box = "txtgta3weaponfinishedcode",
+                        .backToCreator = "cmdbackgta3weapon",
+                        .backToPicker = "cmdgta3codepickback",
+                        .focus = ResultFocus::BoxFirst});
     return g;
 }
 
@@ -191,23 +140,25 @@ Group itemGroup() {
     w.width = kWidth;
     w.height = kHeight;
     w.controls.push_back(forms::listBox(g.list, {}, {kMargin, kMargin, kListWidth, kTopHeight}));
-    append(w.controls,
-           coordinates("framegta3itemcoord",
-                       {kWidth - kMargin - kFrameWidth, kMargin, kFrameWidth, kTopHeight},
-                       "txtgta3itemcoordx", "txtgta3itemcoordy", "txtgta3itemcoordz"));
+    addCoordinates(w, {.frame = "framegta3itemcoord",
+                       .rect = {kWidth - kMargin - kFrameWidth, kMargin, kFrameWidth, kTopHeight},
+                       .x = "txtgta3itemcoordx",
+                       .y = "txtgta3itemcoordy",
+                       .z = "txtgta3itemcoordz",
+                       .inset = 150,
+                       .boxHeight = kBoxHeight});
     w.controls.push_back(forms::label(
         "lblcodename", "Code Name", {kMargin, kNameTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
     w.controls.push_back(forms::textBox(
         "txtgta3itemcodename", {kBoxLeft, kNameTop, kWidth - kMargin - kBoxLeft, kBoxHeight}));
     w.controls.push_back(forms::button(g.generate, "Generate My Code",
                                        {kMargin, kGenerateTop, kInner, kGenerateHeight}));
-    append(w.controls, bottomRow(kWidth, kHeight, g.creatorBackToPicker, g.creatorBackToMain));
+    addBottomRow(w, bottomRow(g));
 
-    auto item = [](const char* caption, const char* fixedText) {
-        return Entry{caption,
-                     {fixed("0213: $"), box("txtgta3itemcodename"), fixed(fixedText),
-                      box("txtgta3itemcoordx"), fixed(" "), box("txtgta3itemcoordy"), fixed(" "),
-                      box("txtgta3itemcoordz")}};
+    const PickupBoxes boxes = {"txtgta3itemcodename", "", "txtgta3itemcoordx", "txtgta3itemcoordy",
+                               "txtgta3itemcoordz"};
+    auto item = [&](const char* caption, const char* fixedText) {
+        return Entry{caption, pickupLine(boxes, fixedText)};
     };
     g.entries = {
         item("Adrenaline", " = create_pickup -29 (ADRENALINE) type  14 at  "),
@@ -216,21 +167,15 @@ Group itemGroup() {
         item("Health", " = create_pickup -28 (HEALTH) type  14 at  "),
     };
 
-    g.resultBox = "txtgta3itemfinishedcode";
-    g.resultBackToCreator = "cmdbackgta3item";
-    g.resultBackToPicker = "cmdgta3codepickback";
-    g.result = resultWindowLayout({
-        .name = "frmgta3itemfinished",
-        .caption = "Quarnix | GTA3 Item Spawn Point Code",
-        .width = 5595,
-        .height = 2115,
-        .box = g.resultBox,
-        .backToCreator = g.resultBackToCreator,
-        .creatorCaption = "Back To GTA3 Item Spawn Point Creator",
-        .backToPicker = g.resultBackToPicker,
-        .pickerCaption = "Back To GTA3 Code Pick",
-        .focus = ResultFocus::ExitFirst,
-    });
+    setResultWindow(g, {.name = "frmgta3itemfinished",
+                        .game = "GTA3",
+                        .kind = "Item",
+                        .width = 5595,
+                        .height = 2115,
+                        .box = "txtgta3itemfinishedcode",
+                        .backToCreator = "cmdbackgta3item",
+                        .backToPicker = "cmdgta3codepickback",
+                        .focus = ResultFocus::ExitFirst});
     return g;
 }
 

@@ -1,9 +1,10 @@
 // GTA SA weapon and item creators: their windows and the pickup lines each list entry writes.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "creators/creator.h"
+#include "creators/creator_layout.h"
+#include "creators/pickups/pickup_lines.h"
 #include "creators/pickups/pickups.h"
 #include "forms/runtime.h"
 
@@ -22,61 +23,24 @@ constexpr int kBottomHeight = 465;  // room for a caption wrapped over two lines
 constexpr int kGenerateHeight = 405;
 constexpr int kFrameHeight = 930;  // caption, a row of boxes and their labels
 
-// The bottom row: back to the picker, back to the main window, Exit, spread over the width.
-std::vector<forms::ControlDecl> bottomRow(int windowWidth, int windowHeight,
-                                          const std::string& backToPicker) {
-    const int gap = 120;
-    const int width = (windowWidth - 2 * kMargin - 2 * gap) / 3;
-    const int top = windowHeight - kMargin - kBottomHeight;
-    auto at = [&](int column) {
-        return Rect{kMargin + column * (width + gap), top, width, kBottomHeight};
-    };
-    return {
-        forms::button(backToPicker, "Back To GTA SA Code Pick", at(0)),
-        forms::button("cmdbacktogtapick", "Back To GTA Pick", at(1)),
-        forms::button("cmdexit", "Exit", at(2)),
-    };
+// The three buttons along the bottom share the width evenly.
+BottomRow bottomRow(const Group& g) {
+    return {.backToPicker = g.creatorBackToPicker,
+            .pickerCaption = "Back To GTA SA Code Pick",
+            .height = kBottomHeight};
 }
 
-// The "Coordinates" frame: X, Y and Z boxes in a row (at most 7 characters each), then their
-// labels centred below them. The frame comes first so that its children can be placed in it.
-std::vector<forms::ControlDecl> coordinates(Rect frame) {
-    constexpr int kInset = 150;
-    // Below the frame's caption; a frame taller than it needs keeps its rows centred.
-    const int boxTop = 270 + (frame.height - kFrameHeight) / 2;
-    const int width = (frame.width - 4 * kInset) / 3;
-    const int labelTop = boxTop + kBoxHeight + 45;
-    auto column = [&](int index) { return kInset + index * (width + kInset); };
-
-    std::vector<forms::ControlDecl> controls;
-    controls.push_back(forms::frame("framecoord", "Coordinates", frame));
-    const char* const boxes[] = {"txtx", "txty", "txtz"};
-    for (int i = 0; i < 3; ++i) {
-        controls.push_back(forms::inFrame(
-            "framecoord", forms::textBox(boxes[i], {column(i), boxTop, width, kBoxHeight}, 7)));
-    }
-    const std::pair<const char*, const char*> labels[] = {
-        {"lblx", "X"}, {"lbly", "Y"}, {"lblz", "Z"}};
-    for (int i = 0; i < 3; ++i) {
-        controls.push_back(forms::inFrame(
-            "framecoord",
-            forms::label(labels[i].first, labels[i].second,
-                         {column(i), labelTop, width, kLabelHeight}, forms::Align::Center)));
-    }
-    return controls;
+// A frame taller than it needs keeps its rows centred.
+CoordinatesFrame coordinates(Rect frame) {
+    return {.rect = frame,
+            .inset = 150,
+            .boxHeight = kBoxHeight,
+            .shift = (frame.height - kFrameHeight) / 2};
 }
 
-void append(std::vector<forms::ControlDecl>& to, std::vector<forms::ControlDecl> more) {
-    for (auto& control : more) {
-        to.push_back(std::move(control));
-    }
-}
-
-// Every line ends with the three coordinates separated by single blanks.
-Template withCoordinates(Template line) {
-    line.insert(line.end(), {box("txtx"), fixed(" "), box("txty"), fixed(" "), box("txtz")});
-    return line;
-}
+// Both creators name their boxes alike; the item creator has no ammo box, and none of
+// its entries reads one.
+const PickupBoxes kBoxes = {"txtcodename", "txtammo", "txtx", "txty", "txtz"};
 
 // The weapon creator: the list down the left, everything else to its right.
 Group weaponGroup() {
@@ -107,7 +71,7 @@ Group weaponGroup() {
     w.height = kHeight;
     w.controls.push_back(
         forms::listBox(g.list, {}, {kMargin, kMargin, kListWidth, kBottomTop - 2 * kMargin}));
-    append(w.controls, coordinates({kRight, kMargin, kRightWidth, kFrameHeight}));
+    addCoordinates(w, coordinates({kRight, kMargin, kRightWidth, kFrameHeight}));
     w.controls.push_back(
         forms::textBox("txtcodename", {kBoxLeft, kNameTop, kBoxWidth, kBoxHeight}));
     w.controls.push_back(forms::label(
@@ -117,17 +81,13 @@ Group weaponGroup() {
         "lblammo", "Amount Of Ammo", {kRight, kAmmoTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
     w.controls.push_back(forms::button(g.generate, "Generate My Code",
                                        {kRight, kGenerateTop, kRightWidth, kGenerateHeight}));
-    append(w.controls, bottomRow(kWidth, kHeight, g.creatorBackToPicker));
+    addBottomRow(w, bottomRow(g));
 
-    // A plain pickup never reads the ammo box; a weapon pickup puts the typed amount of
-    // ammunition between its fixed text and " at ".
     auto pickup = [](const char* caption, const char* fixedText) {
-        return Entry{caption,
-                     withCoordinates({fixed("0213: $"), box("txtcodename"), fixed(fixedText)})};
+        return Entry{caption, pickupLine(kBoxes, fixedText)};
     };
     auto weaponPickup = [](const char* caption, const char* fixedText) {
-        return Entry{caption, withCoordinates({fixed("032B: $"), box("txtcodename"),
-                                               fixed(fixedText), box("txtammo"), fixed(" at ")})};
+        return Entry{caption, weaponPickupLine(kBoxes, fixedText)};
     };
     g.entries = {
         weaponPickup("9mm", " = create_weapon_pickup #COLT45  15 ammo  "),
@@ -174,21 +134,15 @@ Group weaponGroup() {
         pickup("Vibrator 2", " = create_pickup #GUN_VIBE2 type  15 at "),
     };
 
-    g.resultBox = "txtfinishedcode";
-    g.resultBackToCreator = "cmdbackgtasaweapon";
-    g.resultBackToPicker = "cmdgtasacodepickback";
-    g.result = resultWindowLayout({
-        .name = "frmgtasaweaponfinished",
-        .caption = "Quarnix | GTA SA Weapon Spawn Point Code",
-        .width = 5895,
-        .height = 2070,
-        .box = g.resultBox,
-        .backToCreator = g.resultBackToCreator,
-        .creatorCaption = "Back To GTA SA Weapon Spawn Point Creator",
-        .backToPicker = g.resultBackToPicker,
-        .pickerCaption = "Back To GTA SA Code Pick",
-        .focus = ResultFocus::BoxFirst,
-    });
+    setResultWindow(g, {.name = "frmgtasaweaponfinished",
+                        .game = "GTA SA",
+                        .kind = "Weapon",
+                        .width = 5895,
+                        .height = 2070,
+                        .box = "txtfinishedcode",
+                        .backToCreator = "cmdbackgtasaweapon",
+                        .backToPicker = "cmdgtasacodepickback",
+                        .focus = ResultFocus::BoxFirst});
     return g;
 }
 
@@ -219,44 +173,40 @@ Group itemGroup() {
     w.width = kWidth;
     w.height = kHeight;
     w.controls.push_back(forms::listBox(g.list, {}, {kMargin, kMargin, kListWidth, kTopHeight}));
-    append(w.controls,
-           coordinates({kWidth - kMargin - kFrameWidth, kMargin, kFrameWidth, kTopHeight}));
+    addCoordinates(w,
+                   coordinates({kWidth - kMargin - kFrameWidth, kMargin, kFrameWidth, kTopHeight}));
     w.controls.push_back(forms::label(
         "lblcodename", "Code Name", {kMargin, kNameTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
     w.controls.push_back(forms::textBox(
         "txtcodename", {kBoxLeft, kNameTop, kWidth - kMargin - kBoxLeft, kBoxHeight}));
     w.controls.push_back(forms::button(g.generate, "Generate My Code",
                                        {kMargin, kGenerateTop, kInner, kGenerateHeight}));
-    append(w.controls, bottomRow(kWidth, kHeight, g.creatorBackToPicker));
+    addBottomRow(w, bottomRow(g));
 
-    // The item creator has no ammo box: the jetpack's amount of ammunition is the fixed "0".
-    auto item = [](const char* caption, const char* opcode, const char* fixedText) {
-        return Entry{caption,
-                     withCoordinates({fixed(opcode), box("txtcodename"), fixed(fixedText)})};
+    auto item = [](const char* caption, const char* fixedText) {
+        return Entry{caption, pickupLine(kBoxes, fixedText)};
     };
     g.entries = {
-        item("Adrenaline", "0213: $", " = create_pickup #ADRENALINE type  15 at  "),
-        item("Body Armour", "0213: $", " = create_pickup #BODYARMOUR type  15 at  "),
-        item("Bribe", "0213: $", " = create_pickup #BRIBE type  15 at  "),
-        item("Health", "0213: $", " = create_pickup #HEALTH type  15 at  "),
-        item("Jetpack", "032B: $", " = create_weapon_pickup #JETPACK  15 ammo 0 at  "),
+        item("Adrenaline", " = create_pickup #ADRENALINE type  15 at  "),
+        item("Body Armour", " = create_pickup #BODYARMOUR type  15 at  "),
+        item("Bribe", " = create_pickup #BRIBE type  15 at  "),
+        item("Health", " = create_pickup #HEALTH type  15 at  "),
+        // A weapon pickup, but the item creator has no ammo box: its amount is the fixed "0".
+        Entry{"Jetpack",
+              withCoordinates({fixed("032B: $"), box("txtcodename"),
+                               fixed(" = create_weapon_pickup #JETPACK  15 ammo 0 at  ")},
+                              kBoxes)},
     };
 
-    g.resultBox = "txtgtasaitemfinishedcode";
-    g.resultBackToCreator = "cmdbackgtasaitem";
-    g.resultBackToPicker = "cmdgtasacodepickback";
-    g.result = resultWindowLayout({
-        .name = "frmgtasaitemfinished",
-        .caption = "Quarnix | GTA SA Item Spawn Point Code",
-        .width = 5550,
-        .height = 2085,
-        .box = g.resultBox,
-        .backToCreator = g.resultBackToCreator,
-        .creatorCaption = "Back To GTA SA Item Spawn Point Creator",
-        .backToPicker = g.resultBackToPicker,
-        .pickerCaption = "Back To GTA SA Code Pick",
-        .focus = ResultFocus::ExitFirst,
-    });
+    setResultWindow(g, {.name = "frmgtasaitemfinished",
+                        .game = "GTA SA",
+                        .kind = "Item",
+                        .width = 5550,
+                        .height = 2085,
+                        .box = "txtgtasaitemfinishedcode",
+                        .backToCreator = "cmdbackgtasaitem",
+                        .backToPicker = "cmdgtasacodepickback",
+                        .focus = ResultFocus::ExitFirst});
     return g;
 }
 

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "creators/creator.h"
+#include "creators/creator_layout.h"
+#include "creators/pickups/pickup_lines.h"
 #include "creators/pickups/pickups.h"
 #include "forms/runtime.h"
 
@@ -65,15 +67,13 @@ const Row kItems[] = {
     {"Health", Line::Pickup, " = create_pickup #HEALTH type  15 at "},
 };
 
-// Both creators name their boxes alike.
+// Both creators name their boxes alike; the item creator has no ammo box, and none of
+// its entries reads one.
+const PickupBoxes kBoxes = {"txtcodename", "txtammo", "txtx", "txty", "txtz"};
+
 Template lineOf(const Row& row) {
-    if (row.line == Line::WeaponPickup) {
-        return {fixed("032B: $"), box("txtcodename"), fixed(row.fixedText), box("txtammo"),
-                fixed(" at "),    box("txtx"),        fixed(" "),           box("txty"),
-                fixed(" "),       box("txtz")};
-    }
-    return {fixed("0213: $"), box("txtcodename"), fixed(row.fixedText), box("txtx"),
-            fixed(" "),       box("txty"),        fixed(" "),           box("txtz")};
+    return row.line == Line::WeaponPickup ? weaponPickupLine(kBoxes, row.fixedText)
+                                          : pickupLine(kBoxes, row.fixedText);
 }
 
 template <std::size_t N>
@@ -93,63 +93,18 @@ constexpr int kBoxHeight = 285;
 constexpr int kLabelHeight = 225;
 constexpr int kBottomButtonHeight = 495;
 
-// The "Coordinates" frame: X, Y and Z boxes in one row, each with its label below it.
-// Children are placed relative to the frame, below its caption.
-std::vector<forms::ControlDecl> coordinatesFrame(forms::Rect rect) {
-    constexpr int kInner = 120;
-    const int boxWidth = (rect.width - 2 * kInner - 2 * kGap) / 3;
-    const int boxTop = 270;
-    const int labelTop = boxTop + kBoxHeight + 45;
-    auto column = [&](int i) { return kInner + i * (boxWidth + kGap); };
-    auto boxAt = [&](const char* name, int i) {
-        return forms::inFrame("framecoord",
-                              forms::textBox(name, {column(i), boxTop, boxWidth, kBoxHeight}, 7));
-    };
-    auto labelAt = [&](const char* name, const char* caption, int i) {
-        return forms::inFrame(
-            "framecoord", forms::label(name, caption, {column(i), labelTop, boxWidth, kLabelHeight},
-                                       forms::Align::Center));
-    };
-    return {
-        forms::frame("framecoord", "Coordinates", rect),
-        boxAt("txtx", 0),
-        boxAt("txty", 1),
-        boxAt("txtz", 2),
-        labelAt("lblx", "X", 0),
-        labelAt("lbly", "Y", 1),
-        labelAt("lblz", "Z", 2),
-    };
+// The "Coordinates" frame of both creators.
+CoordinatesFrame coordinates(forms::Rect rect) {
+    return {.rect = rect, .inset = 120, .boxHeight = kBoxHeight};
 }
 
-// The bottom row, left to right: back to the code picker, back to the main window, Exit.
-std::vector<forms::ControlDecl> bottomRow(int windowWidth, int windowHeight) {
-    const int room = windowWidth - 2 * kMargin - 2 * kGap;
-    // Widths follow the captions, so "Back To GTA VC Code Pick" keeps to one line.
-    const int pickerWidth = room * 42 / 100;
-    const int mainWidth = room * 34 / 100;
-    const int exitWidth = room - pickerWidth - mainWidth;
-    const int top = windowHeight - kMargin - kBottomButtonHeight;
-    int x = kMargin;
-    auto next = [&](int width) {
-        forms::Rect r{x, top, width, kBottomButtonHeight};
-        x += width + kGap;
-        return r;
-    };
-    const forms::Rect picker = next(pickerWidth);
-    const forms::Rect main = next(mainWidth);
-    const forms::Rect exit = next(exitWidth);
-    return {
-        forms::button("cmdbacktovccp", "Back To GTA VC Code Pick", picker),
-        forms::button("cmdbacktogtapick", "Back To GTA Pick", main),
-        forms::button("cmdexit", "Exit", exit),
-    };
-}
-
-void append(std::vector<forms::ControlDecl>& to, std::vector<forms::ControlDecl> more) {
-    for (auto& c : more) {
-        to.push_back(std::move(c));
-    }
-}
+// Widths follow the captions, so "Back To GTA VC Code Pick" keeps to one line.
+const BottomRow kBottomRow = {.backToPicker = "cmdbacktovccp",
+                              .pickerCaption = "Back To GTA VC Code Pick",
+                              .height = kBottomButtonHeight,
+                              .pickerShare = 42,
+                              .mainShare = 34,
+                              .exitShare = 24};
 
 forms::WindowLayout weaponCreator() {
     constexpr int kWidth = 6015;
@@ -175,7 +130,7 @@ forms::WindowLayout weaponCreator() {
     layout.height = kHeight;
     layout.controls.push_back(forms::listBox(
         "lstgtavcweapon", {}, {kMargin, kMargin, kListWidth, kBottomTop - kGap - kMargin}));
-    append(layout.controls, coordinatesFrame({kRight, kMargin, kRightWidth, kFrameHeight}));
+    addCoordinates(layout, coordinates({kRight, kMargin, kRightWidth, kFrameHeight}));
     layout.controls.push_back(
         forms::label("lblcodename", "Code Name",
                      {kRight, kCodeNameTop + kLabelDrop, kLabelWidth, kLabelHeight}));
@@ -188,7 +143,7 @@ forms::WindowLayout weaponCreator() {
     layout.controls.push_back(
         forms::button("cmdgencode", "Generate My Code",
                       {kRight, kGenerateTop, kRightWidth, kBottomTop - kGap - kGenerateTop}));
-    append(layout.controls, bottomRow(kWidth, kHeight));
+    addBottomRow(layout, kBottomRow);
     return layout;
 }
 
@@ -213,8 +168,7 @@ forms::WindowLayout itemCreator() {
     layout.height = kHeight;
     layout.controls.push_back(
         forms::listBox("lstgtavcitem", {}, {kMargin, kMargin, kListWidth, kTopHeight}));
-    append(layout.controls,
-           coordinatesFrame({kFrameX, kMargin, kWidth - kMargin - kFrameX, kTopHeight}));
+    addCoordinates(layout, coordinates({kFrameX, kMargin, kWidth - kMargin - kFrameX, kTopHeight}));
     layout.controls.push_back(forms::textBox(
         "txtcodename", {kFieldX, kCodeNameTop, kWidth - kMargin - kFieldX, kBoxHeight}));
     layout.controls.push_back(
@@ -223,7 +177,7 @@ forms::WindowLayout itemCreator() {
     layout.controls.push_back(
         forms::button("cmdgencode", "Generate My Code",
                       {kMargin, kGenerateTop, kInner, kBottomTop - kGap - kGenerateTop}));
-    append(layout.controls, bottomRow(kWidth, kHeight));
+    addBottomRow(layout, kBottomRow);
     return layout;
 }
 
@@ -238,21 +192,15 @@ void defineGtaVc(forms::Forms& forms) {
     weapon.creatorBackToPicker = "cmdbacktovccp";
     weapon.creatorBackToMain = "cmdbacktogtapick";
     weapon.entries = entriesOf(kWeapons);
-    weapon.result = resultWindowLayout({
-        .name = "frmgtavcweaponfinished",
-        .caption = "Quarnix | GTA VC Weapon Spawn Point Code",
-        .width = 5910,
-        .height = 2070,
-        .box = "txtfinishedcode",
-        .backToCreator = "cmdbackgtavcweapon",
-        .creatorCaption = "Back To GTA VC Weapon Spawn Point Creator",
-        .backToPicker = "cmdgtavccodepickback",
-        .pickerCaption = "Back To GTA VC Code Pick",
-        .focus = ResultFocus::ExitFirst,
-    });
-    weapon.resultBox = "txtfinishedcode";
-    weapon.resultBackToCreator = "cmdbackgtavcweapon";
-    weapon.resultBackToPicker = "cmdgtavccodepickback";
+    setResultWindow(weapon, {.name = "frmgtavcweaponfinished",
+                             .game = "GTA VC",
+                             .kind = "Weapon",
+                             .width = 5910,
+                             .height = 2070,
+                             .box = "txtfinishedcode",
+                             .backToCreator = "cmdbackgtavcweapon",
+                             .backToPicker = "cmdgtavccodepickback",
+                             .focus = ResultFocus::ExitFirst});
     defineGroup(forms, std::move(weapon));
 
     Group item;
@@ -263,21 +211,15 @@ void defineGtaVc(forms::Forms& forms) {
     item.creatorBackToPicker = "cmdbacktovccp";
     item.creatorBackToMain = "cmdbacktogtapick";
     item.entries = entriesOf(kItems);
-    item.result = resultWindowLayout({
-        .name = "frmgtavcitemfinished",
-        .caption = "Quarnix | GTA VC Item Spawn Point Code",
-        .width = 5520,
-        .height = 2055,
-        .box = "txtgtavcitemfinishedcode",
-        .backToCreator = "cmdbackgtavcitem",
-        .creatorCaption = "Back To GTA VC Item Spawn Point Creator",
-        .backToPicker = "cmdgtavccodepickback",
-        .pickerCaption = "Back To GTA VC Code Pick",
-        .focus = ResultFocus::BoxFirst,
-    });
-    item.resultBox = "txtgtavcitemfinishedcode";
-    item.resultBackToCreator = "cmdbackgtavcitem";
-    item.resultBackToPicker = "cmdgtavccodepickback";
+    setResultWindow(item, {.name = "frmgtavcitemfinished",
+                           .game = "GTA VC",
+                           .kind = "Item",
+                           .width = 5520,
+                           .height = 2055,
+                           .box = "txtgtavcitemfinishedcode",
+                           .backToCreator = "cmdbackgtavcitem",
+                           .backToPicker = "cmdgtavccodepickback",
+                           .focus = ResultFocus::BoxFirst});
     defineGroup(forms, std::move(item));
 }
 

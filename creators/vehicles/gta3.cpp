@@ -12,14 +12,9 @@ namespace creators::vehicles {
 
 namespace {
 
-struct Row {
-    const char* caption;  // display text only; the position in the table picks the token
-    const char* token;
-};
-
 // Captions and model names do not always match ("Cartel Cruiser" is #COLUMB): the token is
 // never derived from the caption.
-const Row kVehicles[] = {
+const Vehicle kVehicles[] = {
     {"Ambulance", "#AMBULANCE"},
     {"Banshee", "#BANSHEE"},
     {"Barracks OL", "#BARRACKS"},
@@ -91,27 +86,20 @@ const CreatorDesc kCreator = {
 }  // namespace
 
 void defineGta3(forms::Forms& forms) {
-    std::vector<Entry> entries;
-    for (const Row& row : kVehicles) {
-        // GTA3 puts one blank after "alarm", GTA VC two.
-        const std::string text =
-            std::string(" = init_parked_car_generator ") + row.token + " -1 -1  0 alarm ";
-        entries.push_back({row.caption, parkedCarGenerator(kCreator, text)});
-    }
-    defineGroup(forms,
-                vehicleGroup(kCreator, "frmgta3codepick", std::move(entries),
-                             {
-                                 .name = "frmgta3vehiclefinished",
-                                 .caption = "Quarnix | GTA3 Vehicle Spawn Point Code",
-                                 .width = 5595,
-                                 .height = 2100,
-                                 .box = "txtgta3vehiclefinishedcode",
-                                 .backToCreator = "cmdbackgta3vehicle",
-                                 .creatorCaption = "Back To GTA3 Vehicle Spawn Point Creator",
-                                 .backToPicker = "cmdgta3codepickback",
-                                 .pickerCaption = "Back To GTA3 Code Pick",
-                                 .focus = ResultFocus::ExitFirst,
-                             }));
+    // GTA3 puts one blank after "alarm", GTA VC two.
+    std::vector<Entry> entries = parkedCarEntries(kCreator, kVehicles, " ");
+    defineGroup(forms, vehicleGroup(kCreator, "frmgta3codepick", std::move(entries),
+                                    {
+                                        .name = "frmgta3vehiclefinished",
+                                        .game = "GTA3",
+                                        .kind = "Vehicle",
+                                        .width = 5595,
+                                        .height = 2100,
+                                        .box = "txtgta3vehiclefinishedcode",
+                                        .backToCreator = "cmdbackgta3vehicle",
+                                        .backToPicker = "cmdgta3codepickback",
+                                        .focus = ResultFocus::ExitFirst,
+                                    }));
 }
 
 }  // namespace creators::vehicles

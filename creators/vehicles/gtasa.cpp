@@ -246,14 +246,13 @@ void defineGtaSa(forms::Forms& forms) {
     Group group = vehicleGroup(kCreator, "frmgtasacodepick", std::move(entries),
                                {
                                    .name = "frmgtasavehiclefinished",
-                                   .caption = "Quarnix | GTA SA Vehicle Spawn Point Code",
+                                   .game = "GTA SA",
+                                   .kind = "Vehicle",
                                    .width = 5715,
                                    .height = 2115,
                                    .box = "txtgtasavehiclefinishedcode",
                                    .backToCreator = "cmdbackgtasavehicle",
-                                   .creatorCaption = "Back To GTA SA Vehicle Spawn Point Creator",
                                    .backToPicker = "cmdgtasacodepickback",
-                                   .pickerCaption = "Back To GTA SA Code Pick",
                                    .focus = ResultFocus::BoxFirst,
                                });
     group.buildsText = false;

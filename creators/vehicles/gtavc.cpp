@@ -12,15 +12,10 @@ namespace creators::vehicles {
 
 namespace {
 
-struct Row {
-    const char* caption;  // display text only; the position in the table picks the token
-    const char* token;
-};
-
 // The captions are shown exactly as stored, trailing and inner blanks included; they never
 // reach the output. Several do not match their model ("FBI  Rancher" is #FBICAR, "Under
 // Cover Cheetah" #VCNMAV), so the token is never derived from the caption.
-const Row kVehicles[] = {
+const Vehicle kVehicles[] = {
     {"Admiral", "#ADMIRAL"},
     {"Ambulance", "#AMBULAN"},
     {"Angel", "#ANGEL"},
@@ -143,27 +138,20 @@ const CreatorDesc kCreator = {
 }  // namespace
 
 void defineGtaVc(forms::Forms& forms) {
-    std::vector<Entry> entries;
-    for (const Row& row : kVehicles) {
-        // Two blanks after "alarm", where GTA3 has one.
-        const std::string text =
-            std::string(" = init_parked_car_generator ") + row.token + " -1 -1  0 alarm  ";
-        entries.push_back({row.caption, parkedCarGenerator(kCreator, text)});
-    }
-    defineGroup(forms,
-                vehicleGroup(kCreator, "frmgtavccodepick", std::move(entries),
-                             {
-                                 .name = "frmgtavcvehiclefinished",
-                                 .caption = "Quarnix | GTA VC Vehicle Spawn Point Code",
-                                 .width = 5715,
-                                 .height = 2070,
-                                 .box = "txtfinishedcode",
-                                 .backToCreator = "cmdbackgtavcvehicle",
-                                 .creatorCaption = "Back To GTA VC Vehicle Spawn Point Creator",
-                                 .backToPicker = "cmdgtavccodepickback",
-                                 .pickerCaption = "Back To GTA VC Code Pick",
-                                 .focus = ResultFocus::ExitFirst,
-                             }));
+    // Two blanks after "alarm", where GTA3 has one.
+    std::vector<Entry> entries = parkedCarEntries(kCreator, kVehicles, "  ");
+    defineGroup(forms, vehicleGroup(kCreator, "frmgtavccodepick", std::move(entries),
+                                    {
+                                        .name = "frmgtavcvehiclefinished",
+                                        .game = "GTA VC",
+                                        .kind = "Vehicle",
+                                        .width = 5715,
+                                        .height = 2070,
+                                        .box = "txtfinishedcode",
+                                        .backToCreator = "cmdbackgtavcvehicle",
+                                        .backToPicker = "cmdgtavccodepickback",
+                                        .focus = ResultFocus::ExitFirst,
+                                    }));
 }
 
 }  // namespace creators::vehicles

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "creators/creator_layout.h"
+
 namespace creators::vehicles {
 
 namespace {
@@ -22,32 +24,6 @@ constexpr int kCodeNameLabelWidth = 1035;
 constexpr int kGenerateMinHeight = 465;
 // Label text sits a little lower than a box's top, so it lines up with the typed text.
 constexpr int kLabelDrop = 45;
-
-// X, Y and Z boxes in one row inside the frame, each with its label below it. Children are
-// placed relative to the frame, below its caption.
-void addCoordinates(std::vector<forms::ControlDecl>& to, const CreatorDesc& desc,
-                    forms::Rect rect) {
-    constexpr int kInner = 120;
-    constexpr int kBoxTop = 270;
-    constexpr int kLabelTop = kBoxTop + kBoxHeight + 45;
-    const int boxWidth = (rect.width - 2 * kInner - 2 * kGap) / 3;
-    auto column = [&](int i) { return kInner + i * (boxWidth + kGap); };
-
-    to.push_back(forms::frame("framecoord", "Coordinates", rect));
-    const std::string* boxes[] = {&desc.x, &desc.y, &desc.z};
-    for (int i = 0; i < 3; ++i) {
-        to.push_back(forms::inFrame(
-            "framecoord",
-            forms::textBox(*boxes[i], {column(i), kBoxTop, boxWidth, kBoxHeight}, 7)));
-    }
-    const char* labels[][2] = {{"lblx", "X"}, {"lbly", "Y"}, {"lblz", "Z"}};
-    for (int i = 0; i < 3; ++i) {
-        to.push_back(forms::inFrame(
-            "framecoord",
-            forms::label(labels[i][0], labels[i][1], {column(i), kLabelTop, boxWidth, kLabelHeight},
-                         forms::Align::Center)));
-    }
-}
 
 }  // namespace
 
@@ -92,7 +68,12 @@ forms::WindowLayout creatorLayout(const CreatorDesc& desc) {
     auto& c = layout.controls;
     c.push_back(
         forms::listBox(desc.list, {}, {kMargin, kMargin, kListWidth, bottomTop - kGap - kMargin}));
-    addCoordinates(c, desc, {right, kMargin, rightWidth, kFrameHeight});
+    addCoordinates(layout, {.rect = {right, kMargin, rightWidth, kFrameHeight},
+                            .x = desc.x,
+                            .y = desc.y,
+                            .z = desc.z,
+                            .inset = 120,
+                            .boxHeight = kBoxHeight});
     c.push_back(forms::label("lblcodename", "Code Name",
                              {right, codeNameTop + kLabelDrop, kCodeNameLabelWidth, kLabelHeight}));
     c.push_back(
@@ -104,23 +85,12 @@ forms::WindowLayout creatorLayout(const CreatorDesc& desc) {
     c.push_back(forms::button("cmdgencode", "Generate My Code",
                               {right, generateTop, rightWidth, generateHeight}));
 
-    // The bottom row, left to right: back to the code picker, back to the main window, Exit.
-    const int room = desc.width - 2 * kMargin - 2 * kGap;
-    const int pickerWidth = room * 40 / 100;
-    const int mainWidth = room * 34 / 100;
-    const int exitWidth = room - pickerWidth - mainWidth;
-    int x = kMargin;
-    auto next = [&](int width) {
-        forms::Rect r{x, bottomTop, width, kBottomButtonHeight};
-        x += width + kGap;
-        return r;
-    };
-    const forms::Rect picker = next(pickerWidth);
-    const forms::Rect main = next(mainWidth);
-    const forms::Rect exit = next(exitWidth);
-    c.push_back(forms::button(desc.backToPicker, desc.backToPickerCaption, picker));
-    c.push_back(forms::button("cmdbacktogtapick", "Back To GTA Pick", main));
-    c.push_back(forms::button("cmdexit", "Exit", exit));
+    addBottomRow(layout, {.backToPicker = desc.backToPicker,
+                          .pickerCaption = desc.backToPickerCaption,
+                          .height = kBottomButtonHeight,
+                          .pickerShare = 40,
+                          .mainShare = 34,
+                          .exitShare = 26});
 
     c.push_back(longLabel("lblangle", "Angle Vehicle Will Be Facing From North", angleTop));
     c.push_back(shortBox("txtangle", angleTop));
@@ -149,6 +119,17 @@ Template parkedCarGenerator(const CreatorDesc& desc, const std::string& entryTex
     };
 }
 
+std::vector<Entry> parkedCarEntries(const CreatorDesc& desc, std::span<const Vehicle> vehicles,
+                                    const std::string& afterAlarm) {
+    std::vector<Entry> entries;
+    for (const Vehicle& vehicle : vehicles) {
+        const std::string text = std::string(" = init_parked_car_generator ") + vehicle.token +
+                                 " -1 -1  0 alarm" + afterAlarm;
+        entries.push_back({vehicle.caption, parkedCarGenerator(desc, text)});
+    }
+    return entries;
+}
+
 Group vehicleGroup(const CreatorDesc& desc, std::string picker, std::vector<Entry> entries,
                    const ResultWindow& result) {
     Group group;
@@ -159,10 +140,7 @@ Group vehicleGroup(const CreatorDesc& desc, std::string picker, std::vector<Entr
     group.creatorBackToPicker = desc.backToPicker;
     group.creatorBackToMain = "cmdbacktogtapick";
     group.entries = std::move(entries);
-    group.result = resultWindowLayout(result);
-    group.resultBox = result.box;
-    group.resultBackToCreator = result.backToCreator;
-    group.resultBackToPicker = result.backToPicker;
+    setResultWindow(group, result);
     return group;
 }
 

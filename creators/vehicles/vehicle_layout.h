@@ -2,6 +2,7 @@
 // the alarm, door-lock and angle boxes, and the parked car generator command pair.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,18 @@ forms::WindowLayout creatorLayout(const CreatorDesc& desc);
 // second. `entryText` is the entry's own run from " = init_parked_car_generator " to "alarm"
 // and the blanks after it.
 Template parkedCarGenerator(const CreatorDesc& desc, const std::string& entryText);
+
+// A list entry of a creator that writes script text: the caption is display text only, the
+// token is the model the line names.
+struct Vehicle {
+    const char* caption;
+    const char* token;
+};
+
+// One parked car generator entry per vehicle, in the list's order. `afterAlarm` is the
+// blanks the game puts after "alarm".
+std::vector<Entry> parkedCarEntries(const CreatorDesc& desc, std::span<const Vehicle> vehicles,
+                                    const std::string& afterAlarm);
 
 // A whole vehicle group: the creator `desc` describes listing `entries`, and its result window.
 Group vehicleGroup(const CreatorDesc& desc, std::string picker, std::vector<Entry> entries,
