@@ -16,7 +16,7 @@ using forms::Rect;
 
 // Shared geometry of both creators, in twips.
 constexpr int kMargin = 120;
-constexpr int kBoxHeight = 285;     // a single-line text box
+constexpr int kBoxHeight = 300;     // a single-line text box
 constexpr int kLabelHeight = 225;   // a one-line label
 constexpr int kLabelDrop = 45;      // lines a label's text up with the text of its box
 constexpr int kBottomHeight = 465;  // room for a caption wrapped over two lines

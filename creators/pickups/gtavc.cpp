@@ -85,11 +85,11 @@ std::vector<Entry> entriesOf(const Row (&rows)[N]) {
     return entries;
 }
 
-// Geometry in twips. A single-line box is 285 high, a one-line label 225; the bottom-row
+// Geometry in twips. A single-line box is 300 high, a one-line label 225; the bottom-row
 // buttons leave room for a caption that wraps onto two lines.
 constexpr int kMargin = 120;
 constexpr int kGap = 120;
-constexpr int kBoxHeight = 285;
+constexpr int kBoxHeight = 300;
 constexpr int kLabelHeight = 225;
 constexpr int kBottomButtonHeight = 495;
 

@@ -9,11 +9,11 @@ namespace creators::vehicles {
 
 namespace {
 
-// Geometry in twips. A single-line box is 285 high; a label line takes about 195-225, so a
+// Geometry in twips. A single-line box is 300 high; a label line takes about 195-225, so a
 // label that may wrap gets room for two lines.
 constexpr int kMargin = 120;
 constexpr int kGap = 120;
-constexpr int kBoxHeight = 285;
+constexpr int kBoxHeight = 300;
 constexpr int kLabelHeight = 225;
 constexpr int kTwoLineLabelHeight = 435;
 constexpr int kBottomButtonHeight = 495;  // room for a caption wrapped onto two lines

@@ -70,46 +70,6 @@ TEST(InfoWindows, MenuItemsAndShortcutsOpenEachOverAGreyedMainWindow) {
     }
 }
 
-TEST(InfoWindows, EveryTextShowsInFullAndNothingOverlaps) {
-    QtApp app;
-    app.forms.Show("frmgtapick");
-    for (const Dialog& d : kDialogs) {
-        app.forms.Show(d.window);
-        QtApp::flush();
-        ASSERT_TRUE(app.top(d.window)->isVisible());
-        QWidget* client = app.widget(d.window, d.close)->parentWidget();
-        const auto controls = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QWidget* w : controls) {
-            const std::string name = std::string(d.window) + " " + w->objectName().toStdString();
-            EXPECT_TRUE(client->rect().contains(w->geometry())) << name;
-            for (QWidget* other : controls) {
-                EXPECT_TRUE(other == w || !w->geometry().intersects(other->geometry())) << name;
-            }
-            if (auto* label = qobject_cast<QLabel*>(w)) {
-                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
-            } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-                EXPECT_GE(line->height(), line->minimumSizeHint().height()) << name;
-            } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
-                // The boxes have no scroll bar: every line of text must be in view.
-                QTextCursor end(box->document()->lastBlock().previous());
-                end.movePosition(QTextCursor::EndOfBlock);
-                EXPECT_LE(box->cursorRect(end).bottom(), box->viewport()->height()) << name;
-            } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-                QStyleOptionButton option;
-                option.initFrom(button);
-                const QRect area =
-                    button->style()
-                        ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                        .adjusted(2, 0, -2, 0);
-                EXPECT_TRUE(area.contains(button->fontMetrics().boundingRect(
-                    area, Qt::AlignCenter | Qt::TextWordWrap, button->text())))
-                    << name;
-            }
-        }
-        app.forms.Unload(d.window);
-    }
-}
-
 TEST(InfoWindows, ReadOnlyBoxesRefuseTyping) {
     QtApp app;
     app.forms.Show("frmgtapick");

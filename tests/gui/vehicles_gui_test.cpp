@@ -176,43 +176,4 @@ TEST(VehicleGui, Gta3GenerateThroughTheWidgetsFillsTheResultBox) {
     QtApp::flush();
 }
 
-// Nothing cut off or overlapping: every caption fits its control, and no two controls that
-// share a parent overlap.
-TEST(VehicleGui, CaptionsShowInFullAndNothingOverlaps) {
-    for (const char* window :
-         {"frmgta3vehicle", "frmgtavcvehicle", "frmgtasavehicle", "frmgta3vehiclefinished",
-          "frmgtavcvehiclefinished", "frmgtasavehiclefinished"}) {
-        QtApp app;
-        app.forms.Show(window);
-        std::vector<QWidget*> widgets;
-        for (const auto& control : app.forms[window].layout().controls) {
-            QWidget* w = app.widget(window, control.name);
-            widgets.push_back(w);
-            QString text;
-            int room = w->width();
-            if (auto* label = qobject_cast<QLabel*>(w)) {
-                text = label->text();
-            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-                text = button->text();
-                room -= 12;  // the button's frame and padding
-            } else {
-                continue;
-            }
-            const QRect needed =
-                w->fontMetrics().boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, text);
-            EXPECT_LE(needed.width(), room) << window << " " << control.name;
-            EXPECT_LE(needed.height(), w->height()) << window << " " << control.name;
-        }
-        for (std::size_t i = 0; i < widgets.size(); ++i) {
-            for (std::size_t j = i + 1; j < widgets.size(); ++j) {
-                if (widgets[i]->parentWidget() == widgets[j]->parentWidget()) {
-                    EXPECT_FALSE(widgets[i]->geometry().intersects(widgets[j]->geometry()))
-                        << window << " " << widgets[i]->objectName().toStdString() << " and "
-                        << widgets[j]->objectName().toStdString();
-                }
-            }
-        }
-    }
-}
-
 }  // namespace

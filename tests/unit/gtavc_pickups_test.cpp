@@ -323,31 +323,4 @@ TEST_F(GtaVcPickups, WindowsHaveTheirCaptionsSizesAndTabOrder) {
     }
 }
 
-// Every control lies inside its window or frame, and no two controls at one level overlap.
-TEST_F(GtaVcPickups, CreatorControlsFitAndDoNotOverlap) {
-    for (const char* name : {"frmgtavcweapon", "frmgtavcitem"}) {
-        SCOPED_TRACE(name);
-        const forms::WindowLayout& layout = app.forms.definition(name).layout;
-        for (const forms::ControlDecl& c : layout.controls) {
-            const forms::ControlDecl* parent = c.parent.empty() ? nullptr : layout.find(c.parent);
-            const int width = parent ? parent->rect.width : layout.width;
-            const int height = parent ? parent->rect.height : layout.height;
-            EXPECT_GE(c.rect.x, 0) << c.name;
-            EXPECT_GE(c.rect.y, 0) << c.name;
-            EXPECT_LE(c.rect.x + c.rect.width, width) << c.name;
-            EXPECT_LE(c.rect.y + c.rect.height, height) << c.name;
-            for (const forms::ControlDecl& other : layout.controls) {
-                if (&other == &c || other.parent != c.parent) {
-                    continue;
-                }
-                const bool apart = c.rect.x + c.rect.width <= other.rect.x ||
-                                   other.rect.x + other.rect.width <= c.rect.x ||
-                                   c.rect.y + c.rect.height <= other.rect.y ||
-                                   other.rect.y + other.rect.height <= c.rect.y;
-                EXPECT_TRUE(apart) << c.name << " overlaps " << other.name;
-            }
-        }
-    }
-}
-
 }  // namespace
