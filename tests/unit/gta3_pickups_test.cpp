@@ -248,33 +248,6 @@ TEST_F(Gta3Pickups, PickerButtonsOpenTheCreators) {
     EXPECT_EQ(app.forms["frmgta3item"].focusedControl(), "lstitem");
 }
 
-TEST_F(Gta3Pickups, BackButtonsLeadWhereTheySay) {
-    struct Step {
-        const char* window;
-        const char* button;
-        const char* target;
-    };
-    const Step steps[] = {
-        {"frmgta3weapon", "cmdbackgta3cp", "frmgta3codepick"},
-        {"frmgta3weapon", "cmdbackgtapick", "frmgtapick"},
-        {"frmgta3item", "cmdbacktogta3codepick", "frmgta3codepick"},
-        {"frmgta3item", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgta3weaponcode", "cmdbackgta3weapon", "frmgta3weapon"},
-        {"frmgta3weaponcode", "cmdgta3codepickback", "frmgta3codepick"},
-        {"frmgta3weaponcode", "cmdbackgtapick", "frmgtapick"},
-        {"frmgta3itemfinished", "cmdbackgta3item", "frmgta3item"},
-        {"frmgta3itemfinished", "cmdgta3codepickback", "frmgta3codepick"},
-        {"frmgta3itemfinished", "cmdbackgtapick", "frmgtapick"},
-    };
-    for (const auto& s : steps) {
-        MemoryApp fresh;
-        fresh.forms.Show(s.window);
-        fresh.click(s.window, s.button);
-        EXPECT_TRUE(fresh.forms.isVisible(s.target)) << s.window << " " << s.button;
-        EXPECT_FALSE(fresh.forms.isLoaded(s.window)) << s.window << " " << s.button;
-    }
-}
-
 TEST_F(Gta3Pickups, BackToTheCreatorOpensItEmptyAndAFreshGenerateReplacesTheText) {
     app.click("frmgta3codepick", "cmdgta3item");
     app.select("frmgta3item", "lstitem", 0);

@@ -254,31 +254,4 @@ TEST_F(GtaSaPickups, WindowsHaveTheirCaptionsSizesAndTabOrders) {
               "Back To GTA SA Item Spawn Point Creator");
 }
 
-TEST_F(GtaSaPickups, BackButtonsLeadWhereTheySay) {
-    struct Step {
-        const char* window;
-        const char* button;
-        const char* target;
-    };
-    const Step steps[] = {
-        {"frmgtasaweapon", "cmdbacktogtasacodepick", "frmgtasacodepick"},
-        {"frmgtasaweapon", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtasaitem", "cmdbacktogtasacp", "frmgtasacodepick"},
-        {"frmgtasaitem", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtasaweaponfinished", "cmdbackgtasaweapon", "frmgtasaweapon"},
-        {"frmgtasaweaponfinished", "cmdgtasacodepickback", "frmgtasacodepick"},
-        {"frmgtasaweaponfinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgtasaitemfinished", "cmdbackgtasaitem", "frmgtasaitem"},
-        {"frmgtasaitemfinished", "cmdgtasacodepickback", "frmgtasacodepick"},
-        {"frmgtasaitemfinished", "cmdbackgtapick", "frmgtapick"},
-    };
-    for (const Step& s : steps) {
-        testsupport::MemoryApp fresh;
-        fresh.forms.Show(s.window);
-        fresh.click(s.window, s.button);
-        EXPECT_EQ(fresh.forms.visibleWindows(), std::vector<std::string>{s.target})
-            << s.window << "." << s.button;
-    }
-}
-
 }  // namespace

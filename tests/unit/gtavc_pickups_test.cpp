@@ -199,36 +199,6 @@ TEST_F(GtaVcPickups, CoordinateBoxesTakeSevenCharactersOthersAnyNumber) {
     EXPECT_EQ(app.type("frmgtavcitem", "txtcodename", longText), 36);
 }
 
-TEST_F(GtaVcPickups, ButtonsLeadWhereTheySay) {
-    struct Step {
-        const char* window;
-        const char* button;
-        const char* target;
-    };
-    const Step steps[] = {
-        {"frmgtavcweapon", "cmdbacktovccp", "frmgtavccodepick"},
-        {"frmgtavcweapon", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtavcweapon", "cmdgencode", "frmgtavcweaponfinished"},
-        {"frmgtavcweaponfinished", "cmdbackgtavcweapon", "frmgtavcweapon"},
-        {"frmgtavcweaponfinished", "cmdgtavccodepickback", "frmgtavccodepick"},
-        {"frmgtavcweaponfinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgtavcitem", "cmdbacktovccp", "frmgtavccodepick"},
-        {"frmgtavcitem", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtavcitem", "cmdgencode", "frmgtavcitemfinished"},
-        {"frmgtavcitemfinished", "cmdbackgtavcitem", "frmgtavcitem"},
-        {"frmgtavcitemfinished", "cmdgtavccodepickback", "frmgtavccodepick"},
-        {"frmgtavcitemfinished", "cmdbackgtapick", "frmgtapick"},
-    };
-    for (const Step& s : steps) {
-        SCOPED_TRACE(std::string(s.window) + " " + s.button);
-        app.forms.Show(s.window);
-        app.click(s.window, s.button);
-        EXPECT_TRUE(app.forms.isVisible(s.target));
-        EXPECT_FALSE(app.forms.isLoaded(s.window));
-        app.forms.Unload(s.target);
-    }
-}
-
 TEST_F(GtaVcPickups, ExitThenNoGivesTheWindowBackAsItWas) {
     struct Case {
         const char* window;

@@ -310,33 +310,6 @@ TEST(VehicleNavigation, BackToTheCreatorOpensItEmpty) {
     }
 }
 
-TEST(VehicleNavigation, BackButtonsLeadToThePickerOrTheMainWindow) {
-    for (const Game* game : {&kGta3, &kGtaVc, &kGtaSa}) {
-        const std::vector<std::pair<const char*, const char*>> steps = {
-            {game->creatorBackToPicker, game->picker},
-            {"cmdbacktogtapick", "frmgtapick"},
-        };
-        for (const auto& [button, target] : steps) {
-            MemoryApp app;
-            app.forms.Show(game->creator);
-            app.click(game->creator, button);
-            EXPECT_TRUE(app.forms.isVisible(target)) << game->creator << " " << button;
-            EXPECT_FALSE(app.forms.isLoaded(game->creator));
-        }
-        const std::vector<std::pair<const char*, const char*>> resultSteps = {
-            {game->resultBackToPicker, game->picker},
-            {"cmdbackgtapick", "frmgtapick"},
-        };
-        for (const auto& [button, target] : resultSteps) {
-            MemoryApp app;
-            generate(app, *game, 0, {});
-            app.click(game->result, button);
-            EXPECT_TRUE(app.forms.isVisible(target)) << game->result << " " << button;
-            EXPECT_FALSE(app.forms.isLoaded(game->result));
-        }
-    }
-}
-
 TEST(VehicleNavigation, ResultWindowsOpenWithTheFocusOfTheirOrder) {
     MemoryApp app;
     generate(app, kGta3, 0, {});
