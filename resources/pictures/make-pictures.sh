@@ -3,6 +3,8 @@
 # ImageMagick. All lettering is our own: stock URW fonts, outlines and colours.
 # Needs: ImageMagick 6 or 7, and the Debian package fonts-urw-base35.
 # Usage: bash make-pictures.sh   (from any folder; writes the PNGs beside itself)
+# Every picture comes twice: <name>.png and <name>@2x.png, the second drawn at twice the
+# size (not enlarged from the first) for screens scaled by 2.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -31,14 +33,20 @@ for f in "$font_title" "$font_name" "$font_numeral" "$font_script"; do
   fi
 done
 
+# Every length below (point sizes, outlines, offsets, margins, picture sizes) is given for
+# the 1x picture and multiplied by this while drawing.
+scale=1
+
 # text_layer OUT FONT POINTSIZE FILL OUTLINE OUTLINE_PX TEXT [KERNING]
 # Renders TEXT on a transparent ground, outlined OUTLINE_PX pixels outside the
 # glyphs (the fill is drawn over the stroke so the glyph body keeps its width),
 # and trims the result tightly.
 text_layer() {
   local out="$1" font="$2" size="$3" fill="$4" outline="$5" px="$6" text="$7"
-  local kern="${8:-0}"
-  local args=(-size 1600x600 xc:none -font "$font" -pointsize "$size"
+  local kern="$((${8:-0} * scale))"
+  size="$((size * scale))"
+  px="$((px * scale))"
+  local args=(-size "$((1600 * scale))x$((600 * scale))" xc:none -font "$font" -pointsize "$size"
               -gravity center -kerning "$kern")
   if [[ "$px" != 0 ]]; then
     args+=(-fill "$outline" -stroke "$outline" -strokewidth "$((px * 2))"
@@ -50,7 +58,7 @@ text_layer() {
 
 # shadowed OUT IN DX DY COLOUR: adds a flat offset shadow under a layer.
 shadowed() {
-  local out="$1" in="$2" dx="$3" dy="$4" colour="$5"
+  local out="$1" in="$2" dx="$(($3 * scale))" dy="$(($4 * scale))" colour="$5"
   "${im[@]}" \( "$work/$in" -fill "$colour" -colorize 100 -repage "+${dx}+${dy}" \) \
     \( "$work/$in" -repage +0+0 \) \
     -background none -layers merge +repage "$work/$out"
@@ -58,9 +66,14 @@ shadowed() {
 
 # compose OUT WIDTH HEIGHT MARGIN GAP LAYER... : stacks the layers vertically,
 # centred, GAP pixels apart, shrinks the stack only if it would break the
-# margin, and centres it on a white ground of exactly WIDTH x HEIGHT.
+# margin, and centres it on a white ground of exactly WIDTH x HEIGHT. OUT is
+# the 1x name; the @2x picture gets the suffix.
 compose() {
-  local out="$1" w="$2" h="$3" margin="$4" gap="$5"
+  local out="$1" w="$(($2 * scale))" h="$(($3 * scale))" margin="$(($4 * scale))"
+  local gap="$(($5 * scale))"
+  if [[ $scale != 1 ]]; then
+    out="${out%.png}@${scale}x.png"
+  fi
   shift 5
   local stack=()
   local first=1 layer
@@ -77,6 +90,8 @@ compose() {
     -flatten -alpha off -strip -define png:color-type=2 \
     "PNG24:$here/$out"
 }
+
+for scale in 1 2; do
 
 # --- splash: "GTA" above "Quarnix" -----------------------------------------
 text_layer gta_big.png "$font_title" 120 white black 6 "GTA" -4
@@ -103,5 +118,7 @@ compose gtasa.png 200 200 12 6 gta_mid_s.png andreas.png
 text_layer gta_icon.png "$font_title" 36 white black 3 "GTA" -1
 text_layer quarnix_icon.png "$font_name" 19 "#1f5fd6" "#0b2a6b" 0 "Quarnix"
 compose icon.png 80 80 4 3 gta_icon.png quarnix_icon.png
+
+done
 
 echo "pictures written to $here"

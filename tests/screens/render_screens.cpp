@@ -20,18 +20,23 @@ QPixmap withTitleBar(QWidget* top) {
     if (top->windowFlags().testFlag(Qt::FramelessWindowHint)) {
         return client;
     }
+    // On a scaled screen the grab holds more pixels than the window's size; the frame is drawn
+    // at the same scale so that it lines up and stays as sharp as the window.
+    const qreal ratio = client.devicePixelRatio();
+    const QSize size = client.deviceIndependentSize().toSize();
     const QFontMetrics metrics(QApplication::font());
     const int bar = metrics.height() + 10;
-    QPixmap framed(client.width() + 2, client.height() + bar + 1);
+    QPixmap framed(QSize(size.width() + 2, size.height() + bar + 1) * ratio);
+    framed.setDevicePixelRatio(ratio);
     framed.fill(QColor(90, 90, 90));
     QPainter painter(&framed);
-    painter.fillRect(1, 1, client.width(), bar - 1, QColor(40, 70, 140));
+    painter.fillRect(1, 1, size.width(), bar - 1, QColor(40, 70, 140));
     top->windowIcon().paint(&painter, QRect(4, 3, bar - 6, bar - 6));
     painter.setPen(Qt::white);
     // The close box: the only title-bar button these windows have.
-    painter.drawText(QRect(client.width() - bar, 1, bar, bar - 1), Qt::AlignCenter,
+    painter.drawText(QRect(size.width() - bar, 1, bar, bar - 1), Qt::AlignCenter,
                      QStringLiteral("X"));
-    const QRect captionArea(bar + 2, 1, client.width() - 2 * bar - 4, bar - 1);
+    const QRect captionArea(bar + 2, 1, size.width() - 2 * bar - 4, bar - 1);
     const QString caption = top->windowTitle();
     painter.drawText(captionArea, Qt::AlignVCenter | Qt::AlignLeft,
                      metrics.elidedText(caption, Qt::ElideRight, captionArea.width()));
