@@ -15,12 +15,12 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 #include <cmath>
 #include <map>
 #include <stdexcept>
 
+#include "forms/qt/pictures.h"
 #include "forms/qt/widgets.h"
 
 namespace forms::qt {
@@ -42,10 +42,6 @@ QRect toPixels(const Rect& r) {
     return QRect(px(r.x), px(r.y), px(r.width), px(r.height));
 }
 
-QString picturePath(const std::string& name) {
-    return QStringLiteral(":/pictures/") + qs(name) + QStringLiteral(".png");
-}
-
 class QtWindow : public NativeWindow {
 public:
     QtWindow(const WindowLayout& layout, EventSink& sink) : layout_(&layout) {
@@ -63,7 +59,7 @@ public:
             top_->setWindowTitle(qs(layout.caption));
         }
         if (!layout.icon.empty()) {
-            top_->setWindowIcon(QIcon(picturePath(layout.icon)));
+            top_->setWindowIcon(pictureIcon(layout.icon));
         }
 
         int menuHeight = 0;
@@ -179,7 +175,7 @@ public:
         if (index >= 0 && index < list->count()) {
             list->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
         } else {
-            list->clearSelection();
+            list->clearChoice();
         }
     }
 
@@ -203,14 +199,22 @@ public:
             it->second->setEnabled(enabled);
             return;
         }
-        widget(control)->setEnabled(enabled);
+        QWidget* w = widget(control);
+        if (!enabled) {
+            rememberFocusBeforeGreying(w);
+        }
+        w->setEnabled(enabled);
+        if (enabled) {
+            restoreFocusAfterGreying();
+        } else if (focusBeforeGreying_) {
+            focusWhileGreyed_ = top_->focusWidget();
+        }
     }
 
     void show() override {
         if (!shownOnce_) {
             shownOnce_ = true;
-            centre();
-            top_->show();
+            top_->showCentred();
             for (const auto& decl : layout_->controls) {
                 QWidget* w = control(decl.name);
                 if (takesFocus(decl.kind) && w->isEnabled()) {
@@ -251,15 +255,27 @@ private:
         return w;
     }
 
-    void centre() {
-        QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen == nullptr) {
+    // Qt moves the focus off a control that is disabled, and a window that comes back with
+    // no focused control gives the focus to its first one. A greyed window should come back
+    // with the control that had the focus, as it does when it is simply activated again.
+    void rememberFocusBeforeGreying(QWidget* w) {
+        QWidget* focus = top_->focusWidget();
+        if (!focusBeforeGreying_ && focus != nullptr && (focus == w || w->isAncestorOf(focus))) {
+            focusBeforeGreying_ = focus;
+        }
+    }
+
+    void restoreFocusAfterGreying() {
+        if (!focusBeforeGreying_ || !focusBeforeGreying_->isEnabled()) {
             return;
         }
-        const QRect area = screen->availableGeometry();
-        const QSize size = top_->frameGeometry().size().expandedTo(top_->size());
-        top_->move(area.x() + (area.width() - size.width()) / 2,
-                   area.y() + (area.height() - size.height()) / 2);
+        // Unless the user has since put the focus elsewhere.
+        QWidget* focus = top_->focusWidget();
+        if (focus == nullptr || focus == focusWhileGreyed_) {
+            focusBeforeGreying_->setFocus(Qt::OtherFocusReason);
+        }
+        focusBeforeGreying_ = nullptr;
+        focusWhileGreyed_ = nullptr;
     }
 
     QWidget* parentFor(const ControlDecl& decl) const {
@@ -287,9 +303,8 @@ private:
                 if (decl.kind == Kind::Button) {
                     b->setText(qs(decl.caption));
                 } else {
-                    QPixmap picture(picturePath(decl.picture));
-                    b->setIcon(QIcon(picture));
-                    b->setIconSize(picture.size());
+                    b->setIcon(pictureIcon(decl.picture));
+                    b->setIconSize(picture(decl.picture, 1.0).size());
                 }
                 b->setAutoDefault(false);
                 QObject::connect(b, &QPushButton::clicked, top_,
@@ -314,10 +329,7 @@ private:
                     box->setReadOnly(decl.readOnly);
                     w = box;
                 } else {
-                    auto* line = new QLineEdit(parent);
-                    if (decl.maxLength > 0) {
-                        line->setMaxLength(decl.maxLength);
-                    }
+                    auto* line = new LineBox(parent, decl.maxLength);
                     line->setText(qs(decl.caption));
                     line->setReadOnly(decl.readOnly);
                     line->setCursorPosition(0);
@@ -327,7 +339,6 @@ private:
             }
             case Kind::ListBox: {
                 auto* list = new ListBox(parent);
-                list->setSelectionMode(QAbstractItemView::SingleSelection);
                 for (const auto& item : decl.items) {
                     list->addItem(qs(item));
                 }
@@ -340,7 +351,7 @@ private:
             }
             case Kind::Image: {
                 auto* image = new QLabel(parent);
-                image->setPixmap(QPixmap(picturePath(decl.picture)));
+                image->setPixmap(picture(decl.picture, image->devicePixelRatio()));
                 image->setScaledContents(true);
                 w = image;
                 break;
@@ -361,6 +372,8 @@ private:
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> actions_;
     bool shownOnce_ = false;
+    QPointer<QWidget> focusBeforeGreying_;
+    QPointer<QWidget> focusWhileGreyed_;
 };
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Small widget classes that give Qt's controls the behaviour the windows need.
 #pragma once
 
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMargins>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -10,7 +12,9 @@
 namespace forms::qt {
 
 // A push button whose caption wraps over several lines when it is wider than the button, and
-// which Enter and Return click as well as Space, as on the desktop's own dialogs.
+// which Enter (main or keypad) and Return click as well as Space, as on the desktop's own
+// dialogs. A held key clicks once: auto-repeated presses do nothing, so a key held on Exit
+// cannot go on to press the focused "Yes" of the confirmation that opens.
 class WrapButton : public QPushButton {
     Q_OBJECT
 public:
@@ -22,20 +26,38 @@ protected:
 };
 
 // A single-selection list. While nothing is selected, the first arrow key selects the entry
-// under the cursor instead of moving past it.
+// under the cursor instead of moving past it. Once an entry is chosen one stays chosen: no
+// click, Ctrl+click or Ctrl+Space of the user's goes back to nothing selected.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
-    using QListWidget::QListWidget;
+    explicit ListBox(QWidget* parent);
 
     int selectedRow() const;
+    // Programs may still clear the choice.
+    void clearChoice();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void keepChoice(const QItemSelection& deselected);
+    bool clearing_ = false;
+};
+
+// A one-line box: any length unless a maximum is given, and never a line break. Pasted,
+// dropped or composed text is cut at its first line break.
+class LineBox : public QLineEdit {
+    Q_OBJECT
+public:
+    LineBox(QWidget* parent, int maxLength);
 };
 
 // A multi-line box whose text uses CR LF line ends, as the script text and the layouts do.
+// It takes plain text only and gives back exactly what it holds: only its own line breaks
+// read as CR LF; a no-break space or a line or paragraph separator stays that character, also
+// on the clipboard.
 class MultiLineBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -43,6 +65,13 @@ public:
 
     QString crlfText() const;
     void setCrlfText(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
 };
 
 // The top-level window; its close box is reported instead of closing by itself.
@@ -51,11 +80,21 @@ class FormWidget : public QWidget {
 public:
     explicit FormWidget(std::function<void()> onCloseBox);
 
+    // Shows the window for the first time centred on the screen, frame included. The frame's
+    // size is known only once the window manager has framed a window, so the first framed
+    // window is centred again then; later ones use what it learned.
+    void showCentred();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void centre(const QMargins& frame);
+
     std::function<void()> onCloseBox_;
+    bool checkFrame_ = false;
+    QMargins placedWith_;
 };
 
 }  // namespace forms::qt

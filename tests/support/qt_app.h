@@ -8,12 +8,18 @@
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/windows.h"
 #include "forms/qt/qt_backend.h"
 #include "forms/runtime.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace testsupport {
 
