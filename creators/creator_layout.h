@@ -1,6 +1,6 @@
 // Layout pieces every creator window is built from, whatever the game: the "Coordinates"
-// frame and the row of buttons along the bottom. Each window's own declaration, with its
-// size, names and the geometry where the games differ, stays in its game's file.
+// frame and the row of buttons along the bottom. The window designs built on them are in
+// creators/pickups/pickup_layout.h and creators/vehicles/vehicle_layout.h.
 #pragma once
 
 #include <string>

@@ -1,9 +1,10 @@
 // GTA3 weapon and item creators: their windows and the pickup lines each list entry writes.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "creators/creator.h"
-#include "creators/creator_layout.h"
+#include "creators/pickups/pickup_layout.h"
 #include "creators/pickups/pickup_lines.h"
 #include "creators/pickups/pickups.h"
 #include "forms/runtime.h"
@@ -12,82 +13,38 @@ namespace creators::pickups {
 
 namespace {
 
-// Shared geometry of both creators, in twips.
-constexpr int kMargin = 120;
-constexpr int kBoxHeight = 300;     // a single-line text box
-constexpr int kLabelHeight = 225;   // a one-line label
-constexpr int kLabelDrop = 45;      // lines a label's text up with the text of its box
-constexpr int kBottomHeight = 465;  // room for a caption wrapped over two lines
-constexpr int kGenerateHeight = 405;
+const PickupBoxes kWeaponBoxes = {"txtgta3weaponname", "txtgta3weaponammo", "txtgta3weaponx",
+                                  "txtgta3weapony", "txtgta3weaponz"};
 
-// The three buttons along the bottom share the width evenly.
-BottomRow bottomRow(const Group& g) {
-    return {.backToPicker = g.creatorBackToPicker,
-            .pickerCaption = "Back To GTA3 Code Pick",
-            .backToMain = g.creatorBackToMain,
-            .height = kBottomHeight};
-}
+const CreatorDesc kWeaponCreator = {
+    .window = "frmgta3weapon",
+    .caption = "Quarnix | GTA3 Weapon Spawn Point Creator",
+    .width = 5865,
+    .height = 3570,
+    .list = "lstgta3weapon",
+    .frame = "framegta3coord",
+    .boxes = kWeaponBoxes,
+    .generate = "cmdgta3weapongeneratecode",
+    .bottomRow = {.backToPicker = "cmdbackgta3cp",
+                  .pickerCaption = "Back To GTA3 Code Pick",
+                  .backToMain = "cmdbackgtapick",
+                  .height = 465},
+    .labels = LabelOrder::BeforeEachBox,
+    .listWidth = 1800,
+    .rowGap = 240,
+    .generateHeight = 405,
+};
 
-// The weapon creator: the list down the left, everything else to its right.
 Group weaponGroup() {
-    constexpr int kWidth = 5865;
-    constexpr int kHeight = 3570;
-    constexpr int kListWidth = 1800;
-    constexpr int kBottomTop = kHeight - kMargin - kBottomHeight;
-    constexpr int kRight = kMargin + kListWidth + 150;  // left edge of the right column
-    constexpr int kRightWidth = kWidth - kMargin - kRight;
-    constexpr int kFrameHeight = 930;
-    constexpr int kCaptionWidth = 1380;  // "Amount Of Ammo" is the longer of the two
-    constexpr int kBoxLeft = kRight + kCaptionWidth + 75;
-    constexpr int kBoxWidth = kWidth - kMargin - kBoxLeft;
-    constexpr int kNameTop = kMargin + kFrameHeight + 240;
-    constexpr int kAmmoTop = kNameTop + kBoxHeight + 150;
-    constexpr int kGenerateTop = kAmmoTop + kBoxHeight + 240;
-
-    Group g;
-    g.picker = "frmgta3codepick";
-    g.list = "lstgta3weapon";
-    g.generate = "cmdgta3weapongeneratecode";
-    g.creatorBackToPicker = "cmdbackgta3cp";
-    g.creatorBackToMain = "cmdbackgtapick";
-
-    forms::WindowLayout& w = g.creator;
-    w.name = "frmgta3weapon";
-    w.caption = "Quarnix | GTA3 Weapon Spawn Point Creator";
-    w.width = kWidth;
-    w.height = kHeight;
-    w.controls.push_back(
-        forms::listBox(g.list, {}, {kMargin, kMargin, kListWidth, kBottomTop - 2 * kMargin}));
-    addCoordinates(w, {.frame = "framegta3coord",
-                       .rect = {kRight, kMargin, kRightWidth, kFrameHeight},
-                       .x = "txtgta3weaponx",
-                       .y = "txtgta3weapony",
-                       .z = "txtgta3weaponz",
-                       .inset = 150,
-                       .boxHeight = kBoxHeight});
-    w.controls.push_back(forms::label(
-        "lblcodename", "Code Name", {kRight, kNameTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
-    w.controls.push_back(
-        forms::textBox("txtgta3weaponname", {kBoxLeft, kNameTop, kBoxWidth, kBoxHeight}));
-    w.controls.push_back(forms::label(
-        "lblammo", "Amount Of Ammo", {kRight, kAmmoTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
-    w.controls.push_back(
-        forms::textBox("txtgta3weaponammo", {kBoxLeft, kAmmoTop, kBoxWidth, kBoxHeight}));
-    w.controls.push_back(forms::button(g.generate, "Generate My Code",
-                                       {kRight, kGenerateTop, kRightWidth, kGenerateHeight}));
-    addBottomRow(w, bottomRow(g));
-
     // Entry 0 makes a plain pickup line and never reads the ammo box; the others make a weapon
     // pickup line with the typed amount of ammunition.
-    const PickupBoxes boxes = {"txtgta3weaponname", "txtgta3weaponammo", "txtgta3weaponx",
-                               "txtgta3weapony", "txtgta3weaponz"};
-    auto pickup = [&](const char* caption, const char* fixedText) {
-        return Entry{caption, pickupLine(boxes, fixedText)};
+    auto pickup = [](const char* caption, const char* fixedText) {
+        return Entry{caption, pickupLine(kWeaponBoxes, fixedText)};
     };
-    auto weaponPickup = [&](const char* caption, const char* fixedText) {
-        return Entry{caption, weaponPickupLine(boxes, fixedText)};
+    auto weaponPickup = [](const char* caption, const char* fixedText) {
+        return Entry{caption, weaponPickupLine(kWeaponBoxes, fixedText)};
     };
-    g.entries = {
+    std::vector<Entry> entries = {
         pickup("Baseball Bat", " = create_pickup #BAT type  2 at  "),
         weaponPickup("Handgun", " = create_weapon_pickup #COLT45  14 ammo  "),
         weaponPickup("Uzi", " = create_weapon_pickup #UZI  14 ammo  "),
@@ -100,8 +57,9 @@ Group weaponGroup() {
         weaponPickup("Grenades", " = create_weapon_pickup #GRENADE  14 ammo  "),
         weaponPickup("Sniper Rifle", " = create_weapon_pickup #SNIPER  14 ammo  "),
     };
-
-    setResultWindow(g, {.name = "frmgta3weaponcode",
+    return pickupGroup("frmgta3codepick", kWeaponCreator, weaponCreator(kWeaponCreator),
+                       std::move(entries),
+                       {.name = "frmgta3weaponcode",
                         .game = "GTA3",
                         .kind = "Weapon",
                         .width = 5595,
@@ -110,64 +68,43 @@ Group weaponGroup() {
                         .backToCreator = "cmdbackgta3weapon",
                         .backToPicker = "cmdgta3codepickback",
                         .focus = ResultFocus::BoxFirst});
-    return g;
 }
 
-// The item creator: a short list beside the "Coordinates" frame, the code-name row and the
-// Generate button across the whole width below them.
+const PickupBoxes kItemBoxes = {"txtgta3itemcodename", "", "txtgta3itemcoordx", "txtgta3itemcoordy",
+                                "txtgta3itemcoordz"};
+
+const CreatorDesc kItemCreator = {
+    .window = "frmgta3item",
+    .caption = "Quarnix | GTA3 Item Spawn Point Creator",
+    .width = 5535,
+    .height = 3015,
+    .list = "lstitem",
+    .frame = "framegta3itemcoord",
+    .boxes = kItemBoxes,
+    .generate = "cmdgta3itemgencode",
+    .bottomRow = {.backToPicker = "cmdbacktogta3codepick",
+                  .pickerCaption = "Back To GTA3 Code Pick",
+                  .height = 465},
+    .labels = LabelOrder::BeforeEachBox,
+    .listWidth = 2235,
+    .listHeight = 1050,  // the list shows its four entries without scrolling
+    .rowGap = 165,
+    .generateHeight = 405,
+};
+
 Group itemGroup() {
-    constexpr int kWidth = 5535;
-    constexpr int kHeight = 3015;
-    constexpr int kInner = kWidth - 2 * kMargin;
-    constexpr int kFrameWidth = 2910;
-    constexpr int kTopHeight = 1050;  // the list shows its four entries without scrolling
-    constexpr int kListWidth = kInner - 150 - kFrameWidth;
-    constexpr int kNameTop = kMargin + kTopHeight + 165;
-    constexpr int kCaptionWidth = 1080;
-    constexpr int kBoxLeft = kMargin + kCaptionWidth + 75;
-    constexpr int kGenerateTop = kNameTop + kBoxHeight + 165;
-
-    Group g;
-    g.picker = "frmgta3codepick";
-    g.list = "lstitem";
-    g.generate = "cmdgta3itemgencode";
-    g.creatorBackToPicker = "cmdbacktogta3codepick";
-    g.creatorBackToMain = "cmdbacktogtapick";
-
-    forms::WindowLayout& w = g.creator;
-    w.name = "frmgta3item";
-    w.caption = "Quarnix | GTA3 Item Spawn Point Creator";
-    w.width = kWidth;
-    w.height = kHeight;
-    w.controls.push_back(forms::listBox(g.list, {}, {kMargin, kMargin, kListWidth, kTopHeight}));
-    addCoordinates(w, {.frame = "framegta3itemcoord",
-                       .rect = {kWidth - kMargin - kFrameWidth, kMargin, kFrameWidth, kTopHeight},
-                       .x = "txtgta3itemcoordx",
-                       .y = "txtgta3itemcoordy",
-                       .z = "txtgta3itemcoordz",
-                       .inset = 150,
-                       .boxHeight = kBoxHeight});
-    w.controls.push_back(forms::label(
-        "lblcodename", "Code Name", {kMargin, kNameTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
-    w.controls.push_back(forms::textBox(
-        "txtgta3itemcodename", {kBoxLeft, kNameTop, kWidth - kMargin - kBoxLeft, kBoxHeight}));
-    w.controls.push_back(forms::button(g.generate, "Generate My Code",
-                                       {kMargin, kGenerateTop, kInner, kGenerateHeight}));
-    addBottomRow(w, bottomRow(g));
-
-    const PickupBoxes boxes = {"txtgta3itemcodename", "", "txtgta3itemcoordx", "txtgta3itemcoordy",
-                               "txtgta3itemcoordz"};
-    auto item = [&](const char* caption, const char* fixedText) {
-        return Entry{caption, pickupLine(boxes, fixedText)};
+    auto item = [](const char* caption, const char* fixedText) {
+        return Entry{caption, pickupLine(kItemBoxes, fixedText)};
     };
-    g.entries = {
+    std::vector<Entry> entries = {
         item("Adrenaline", " = create_pickup -29 (ADRENALINE) type  14 at  "),
         item("Body Armour", " = create_pickup -24 (BODYARMOUR) type  14 at  "),
         item("Bribe", " = create_pickup -30 (BRIBE) type  14 at  "),
         item("Health", " = create_pickup -28 (HEALTH) type  14 at  "),
     };
-
-    setResultWindow(g, {.name = "frmgta3itemfinished",
+    return pickupGroup("frmgta3codepick", kItemCreator, itemCreator(kItemCreator),
+                       std::move(entries),
+                       {.name = "frmgta3itemfinished",
                         .game = "GTA3",
                         .kind = "Item",
                         .width = 5595,
@@ -176,7 +113,6 @@ Group itemGroup() {
                         .backToCreator = "cmdbackgta3item",
                         .backToPicker = "cmdgta3codepickback",
                         .focus = ResultFocus::ExitFirst});
-    return g;
 }
 
 }  // namespace

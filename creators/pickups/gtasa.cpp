@@ -1,9 +1,10 @@
 // GTA SA weapon and item creators: their windows and the pickup lines each list entry writes.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "creators/creator.h"
-#include "creators/creator_layout.h"
+#include "creators/pickups/pickup_layout.h"
 #include "creators/pickups/pickup_lines.h"
 #include "creators/pickups/pickups.h"
 #include "forms/runtime.h"
@@ -12,84 +13,34 @@ namespace creators::pickups {
 
 namespace {
 
-using forms::Rect;
-
-// Shared geometry of both creators, in twips.
-constexpr int kMargin = 120;
-constexpr int kBoxHeight = 300;     // a single-line text box
-constexpr int kLabelHeight = 225;   // a one-line label
-constexpr int kLabelDrop = 45;      // lines a label's text up with the text of its box
-constexpr int kBottomHeight = 465;  // room for a caption wrapped over two lines
-constexpr int kGenerateHeight = 405;
-constexpr int kFrameHeight = 930;  // caption, a row of boxes and their labels
-
-// The three buttons along the bottom share the width evenly.
-BottomRow bottomRow(const Group& g) {
-    return {.backToPicker = g.creatorBackToPicker,
-            .pickerCaption = "Back To GTA SA Code Pick",
-            .height = kBottomHeight};
-}
-
-// A frame taller than it needs keeps its rows centred.
-CoordinatesFrame coordinates(Rect frame) {
-    return {.rect = frame,
-            .inset = 150,
-            .boxHeight = kBoxHeight,
-            .shift = (frame.height - kFrameHeight) / 2};
-}
-
 // Both creators name their boxes alike; the item creator has no ammo box, and none of
 // its entries reads one.
 const PickupBoxes kBoxes = {"txtcodename", "txtammo", "txtx", "txty", "txtz"};
 
-// The weapon creator: the list down the left, everything else to its right.
+const CreatorDesc kWeaponCreator = {
+    .window = "frmgtasaweapon",
+    .caption = "Quarnix| GTA SA Weapon Spawn Point Creator",
+    .width = 6465,
+    .height = 3540,
+    .list = "lstgtasaweapon",
+    .boxes = kBoxes,
+    .bottomRow = {.backToPicker = "cmdbacktogtasacodepick",
+                  .pickerCaption = "Back To GTA SA Code Pick",
+                  .height = 465},
+    .labels = LabelOrder::AfterEachBox,
+    .listWidth = 2760,  // "Heat-Seeking Rocket Launcher" beside a scroll bar
+    .rowGap = 240,
+    .generateHeight = 405,
+};
+
 Group weaponGroup() {
-    constexpr int kWidth = 6465;
-    constexpr int kHeight = 3540;
-    constexpr int kListWidth = 2760;  // "Heat-Seeking Rocket Launcher" beside a scroll bar
-    constexpr int kBottomTop = kHeight - kMargin - kBottomHeight;
-    constexpr int kRight = kMargin + kListWidth + 150;  // left edge of the right column
-    constexpr int kRightWidth = kWidth - kMargin - kRight;
-    constexpr int kCaptionWidth = 1380;  // "Amount Of Ammo" is the longer of the two
-    constexpr int kBoxLeft = kRight + kCaptionWidth + 75;
-    constexpr int kBoxWidth = kWidth - kMargin - kBoxLeft;
-    constexpr int kNameTop = kMargin + kFrameHeight + 240;
-    constexpr int kAmmoTop = kNameTop + kBoxHeight + 150;
-    constexpr int kGenerateTop = kAmmoTop + kBoxHeight + 240;
-
-    Group g;
-    g.picker = "frmgtasacodepick";
-    g.list = "lstgtasaweapon";
-    g.generate = "cmdgencode";
-    g.creatorBackToPicker = "cmdbacktogtasacodepick";
-    g.creatorBackToMain = "cmdbacktogtapick";
-
-    forms::WindowLayout& w = g.creator;
-    w.name = "frmgtasaweapon";
-    w.caption = "Quarnix| GTA SA Weapon Spawn Point Creator";
-    w.width = kWidth;
-    w.height = kHeight;
-    w.controls.push_back(
-        forms::listBox(g.list, {}, {kMargin, kMargin, kListWidth, kBottomTop - 2 * kMargin}));
-    addCoordinates(w, coordinates({kRight, kMargin, kRightWidth, kFrameHeight}));
-    w.controls.push_back(
-        forms::textBox("txtcodename", {kBoxLeft, kNameTop, kBoxWidth, kBoxHeight}));
-    w.controls.push_back(forms::label(
-        "lblcodename", "Code Name", {kRight, kNameTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
-    w.controls.push_back(forms::textBox("txtammo", {kBoxLeft, kAmmoTop, kBoxWidth, kBoxHeight}));
-    w.controls.push_back(forms::label(
-        "lblammo", "Amount Of Ammo", {kRight, kAmmoTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
-    w.controls.push_back(forms::button(g.generate, "Generate My Code",
-                                       {kRight, kGenerateTop, kRightWidth, kGenerateHeight}));
-    addBottomRow(w, bottomRow(g));
-
     auto pickup = [](const char* caption, const char* fixedText) {
         return Entry{caption, pickupLine(kBoxes, fixedText)};
     };
     auto weaponPickup = [](const char* caption, const char* fixedText) {
         return Entry{caption, weaponPickupLine(kBoxes, fixedText)};
     };
-    g.entries = {
+    std::vector<Entry> entries = {
         weaponPickup("9mm", " = create_weapon_pickup #COLT45  15 ammo  "),
         weaponPickup("AK-47", " = create_weapon_pickup #AK47  15 ammo  "),
         pickup("Baseball Bat", " = create_pickup #BAT type  15 at "),
@@ -133,8 +84,9 @@ Group weaponGroup() {
         pickup("Vibrator 1", " = create_pickup #GUN_VIBE1 type  15 at "),
         pickup("Vibrator 2", " = create_pickup #GUN_VIBE2 type  15 at "),
     };
-
-    setResultWindow(g, {.name = "frmgtasaweaponfinished",
+    return pickupGroup("frmgtasacodepick", kWeaponCreator, weaponCreator(kWeaponCreator),
+                       std::move(entries),
+                       {.name = "frmgtasaweaponfinished",
                         .game = "GTA SA",
                         .kind = "Weapon",
                         .width = 5895,
@@ -143,50 +95,30 @@ Group weaponGroup() {
                         .backToCreator = "cmdbackgtasaweapon",
                         .backToPicker = "cmdgtasacodepickback",
                         .focus = ResultFocus::BoxFirst});
-    return g;
 }
 
-// The item creator: a short list beside the "Coordinates" frame, the code-name row and the
-// Generate button across the whole width below them.
+const CreatorDesc kItemCreator = {
+    .window = "frmgtasaitem",
+    .caption = "Quarnix | GTA SA Item Spawn Point Creator",
+    .width = 5715,
+    .height = 3030,
+    .list = "lstgtasaitem",
+    .boxes = kBoxes,
+    .bottomRow = {.backToPicker = "cmdbacktogtasacp",
+                  .pickerCaption = "Back To GTA SA Code Pick",
+                  .height = 465},
+    .labels = LabelOrder::BeforeEachBox,
+    .listWidth = 2265,
+    .listHeight = 1110,  // the list shows its five entries without scrolling
+    .rowGap = 195,
+    .generateHeight = 405,
+};
+
 Group itemGroup() {
-    constexpr int kWidth = 5715;
-    constexpr int kHeight = 3030;
-    constexpr int kInner = kWidth - 2 * kMargin;
-    constexpr int kFrameWidth = 3060;
-    constexpr int kTopHeight = 1110;  // the list shows its five entries without scrolling
-    constexpr int kListWidth = kInner - 150 - kFrameWidth;
-    constexpr int kNameTop = kMargin + kTopHeight + 195;
-    constexpr int kCaptionWidth = 1080;
-    constexpr int kBoxLeft = kMargin + kCaptionWidth + 75;
-    constexpr int kGenerateTop = kNameTop + kBoxHeight + 195;
-
-    Group g;
-    g.picker = "frmgtasacodepick";
-    g.list = "lstgtasaitem";
-    g.generate = "cmdgencode";
-    g.creatorBackToPicker = "cmdbacktogtasacp";
-    g.creatorBackToMain = "cmdbacktogtapick";
-
-    forms::WindowLayout& w = g.creator;
-    w.name = "frmgtasaitem";
-    w.caption = "Quarnix | GTA SA Item Spawn Point Creator";
-    w.width = kWidth;
-    w.height = kHeight;
-    w.controls.push_back(forms::listBox(g.list, {}, {kMargin, kMargin, kListWidth, kTopHeight}));
-    addCoordinates(w,
-                   coordinates({kWidth - kMargin - kFrameWidth, kMargin, kFrameWidth, kTopHeight}));
-    w.controls.push_back(forms::label(
-        "lblcodename", "Code Name", {kMargin, kNameTop + kLabelDrop, kCaptionWidth, kLabelHeight}));
-    w.controls.push_back(forms::textBox(
-        "txtcodename", {kBoxLeft, kNameTop, kWidth - kMargin - kBoxLeft, kBoxHeight}));
-    w.controls.push_back(forms::button(g.generate, "Generate My Code",
-                                       {kMargin, kGenerateTop, kInner, kGenerateHeight}));
-    addBottomRow(w, bottomRow(g));
-
     auto item = [](const char* caption, const char* fixedText) {
         return Entry{caption, pickupLine(kBoxes, fixedText)};
     };
-    g.entries = {
+    std::vector<Entry> entries = {
         item("Adrenaline", " = create_pickup #ADRENALINE type  15 at  "),
         item("Body Armour", " = create_pickup #BODYARMOUR type  15 at  "),
         item("Bribe", " = create_pickup #BRIBE type  15 at  "),
@@ -197,8 +129,9 @@ Group itemGroup() {
                                fixed(" = create_weapon_pickup #JETPACK  15 ammo 0 at  ")},
                               kBoxes)},
     };
-
-    setResultWindow(g, {.name = "frmgtasaitemfinished",
+    return pickupGroup("frmgtasacodepick", kItemCreator, itemCreator(kItemCreator),
+                       std::move(entries),
+                       {.name = "frmgtasaitemfinished",
                         .game = "GTA SA",
                         .kind = "Item",
                         .width = 5550,
@@ -207,7 +140,6 @@ Group itemGroup() {
                         .backToCreator = "cmdbackgtasaitem",
                         .backToPicker = "cmdgtasacodepickback",
                         .focus = ResultFocus::ExitFirst});
-    return g;
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "creators/creator.h"
-#include "creators/creator_layout.h"
+#include "creators/pickups/pickup_layout.h"
 #include "creators/pickups/pickup_lines.h"
 #include "creators/pickups/pickups.h"
 #include "forms/runtime.h"
@@ -85,142 +85,66 @@ std::vector<Entry> entriesOf(const Row (&rows)[N]) {
     return entries;
 }
 
-// Geometry in twips. A single-line box is 300 high, a one-line label 225; the bottom-row
-// buttons leave room for a caption that wraps onto two lines.
-constexpr int kMargin = 120;
-constexpr int kGap = 120;
-constexpr int kBoxHeight = 300;
-constexpr int kLabelHeight = 225;
-constexpr int kBottomButtonHeight = 495;
-
-// The "Coordinates" frame of both creators.
-CoordinatesFrame coordinates(forms::Rect rect) {
-    return {.rect = rect, .inset = 120, .boxHeight = kBoxHeight};
-}
-
 // Widths follow the captions, so "Back To GTA VC Code Pick" keeps to one line.
 const BottomRow kBottomRow = {.backToPicker = "cmdbacktovccp",
                               .pickerCaption = "Back To GTA VC Code Pick",
-                              .height = kBottomButtonHeight,
+                              .height = 495,
                               .pickerShare = 42,
                               .mainShare = 34,
                               .exitShare = 24};
 
-forms::WindowLayout weaponCreator() {
-    constexpr int kWidth = 6015;
-    constexpr int kHeight = 3645;
-    constexpr int kListWidth = 2055;
-    constexpr int kRight = kMargin + kListWidth + kGap;  // left edge of the right column
-    constexpr int kRightWidth = kWidth - kMargin - kRight;
-    constexpr int kLabelWidth = 1395;  // "Amount Of Ammo" in full
-    constexpr int kFieldX = kRight + kLabelWidth + 60;
-    constexpr int kFieldWidth = kWidth - kMargin - kFieldX;
-    constexpr int kBottomTop = kHeight - kMargin - kBottomButtonHeight;
-    constexpr int kFrameHeight = 960;
-    constexpr int kCodeNameTop = kMargin + kFrameHeight + 180;
-    constexpr int kAmmoTop = kCodeNameTop + kBoxHeight + 150;
-    constexpr int kGenerateTop = kAmmoTop + kBoxHeight + 180;
-    // Label text sits a little lower than a box's top, so it lines up with the typed text.
-    constexpr int kLabelDrop = 45;
+const CreatorDesc kWeaponCreator = {
+    .window = "frmgtavcweapon",
+    .caption = "Quarnix | GTA VC Weapon Spawn Point Creator",
+    .width = 6015,
+    .height = 3645,
+    .list = "lstgtavcweapon",
+    .boxes = kBoxes,
+    .bottomRow = kBottomRow,
+    .labels = LabelOrder::BeforeAllBoxes,
+    .listWidth = 2055,
+    .rowGap = 180,
+};
 
-    forms::WindowLayout layout;
-    layout.name = "frmgtavcweapon";
-    layout.caption = "Quarnix | GTA VC Weapon Spawn Point Creator";
-    layout.width = kWidth;
-    layout.height = kHeight;
-    layout.controls.push_back(forms::listBox(
-        "lstgtavcweapon", {}, {kMargin, kMargin, kListWidth, kBottomTop - kGap - kMargin}));
-    addCoordinates(layout, coordinates({kRight, kMargin, kRightWidth, kFrameHeight}));
-    layout.controls.push_back(
-        forms::label("lblcodename", "Code Name",
-                     {kRight, kCodeNameTop + kLabelDrop, kLabelWidth, kLabelHeight}));
-    layout.controls.push_back(forms::label(
-        "lblammo", "Amount Of Ammo", {kRight, kAmmoTop + kLabelDrop, kLabelWidth, kLabelHeight}));
-    layout.controls.push_back(
-        forms::textBox("txtcodename", {kFieldX, kCodeNameTop, kFieldWidth, kBoxHeight}));
-    layout.controls.push_back(
-        forms::textBox("txtammo", {kFieldX, kAmmoTop, kFieldWidth, kBoxHeight}));
-    layout.controls.push_back(
-        forms::button("cmdgencode", "Generate My Code",
-                      {kRight, kGenerateTop, kRightWidth, kBottomTop - kGap - kGenerateTop}));
-    addBottomRow(layout, kBottomRow);
-    return layout;
-}
-
-forms::WindowLayout itemCreator() {
-    constexpr int kWidth = 5700;
-    constexpr int kHeight = 3030;
-    constexpr int kInner = kWidth - 2 * kMargin;
-    constexpr int kListWidth = 1815;
-    constexpr int kTopHeight = 1005;  // the list and the frame side by side
-    constexpr int kFrameX = kMargin + kListWidth + kGap;
-    constexpr int kCodeNameTop = kMargin + kTopHeight + 150;
-    constexpr int kLabelWidth = 1095;
-    constexpr int kFieldX = kMargin + kLabelWidth + 60;
-    constexpr int kGenerateTop = kCodeNameTop + kBoxHeight + 150;
-    constexpr int kBottomTop = kHeight - kMargin - kBottomButtonHeight;
-    constexpr int kLabelDrop = 45;
-
-    forms::WindowLayout layout;
-    layout.name = "frmgtavcitem";
-    layout.caption = "Quarnix | GTA VC Item Spawn Point Creator";
-    layout.width = kWidth;
-    layout.height = kHeight;
-    layout.controls.push_back(
-        forms::listBox("lstgtavcitem", {}, {kMargin, kMargin, kListWidth, kTopHeight}));
-    addCoordinates(layout, coordinates({kFrameX, kMargin, kWidth - kMargin - kFrameX, kTopHeight}));
-    layout.controls.push_back(forms::textBox(
-        "txtcodename", {kFieldX, kCodeNameTop, kWidth - kMargin - kFieldX, kBoxHeight}));
-    layout.controls.push_back(
-        forms::label("lblcodename", "Code Name",
-                     {kMargin, kCodeNameTop + kLabelDrop, kLabelWidth, kLabelHeight}));
-    layout.controls.push_back(
-        forms::button("cmdgencode", "Generate My Code",
-                      {kMargin, kGenerateTop, kInner, kBottomTop - kGap - kGenerateTop}));
-    addBottomRow(layout, kBottomRow);
-    return layout;
-}
+const CreatorDesc kItemCreator = {
+    .window = "frmgtavcitem",
+    .caption = "Quarnix | GTA VC Item Spawn Point Creator",
+    .width = 5700,
+    .height = 3030,
+    .list = "lstgtavcitem",
+    .boxes = kBoxes,
+    .bottomRow = kBottomRow,
+    .labels = LabelOrder::AfterEachBox,
+    .listWidth = 1815,
+    .listHeight = 1005,
+    .rowGap = 150,
+};
 
 }  // namespace
 
 void defineGtaVc(forms::Forms& forms) {
-    Group weapon;
-    weapon.picker = "frmgtavccodepick";
-    weapon.creator = weaponCreator();
-    weapon.list = "lstgtavcweapon";
-    weapon.generate = "cmdgencode";
-    weapon.creatorBackToPicker = "cmdbacktovccp";
-    weapon.creatorBackToMain = "cmdbacktogtapick";
-    weapon.entries = entriesOf(kWeapons);
-    setResultWindow(weapon, {.name = "frmgtavcweaponfinished",
-                             .game = "GTA VC",
-                             .kind = "Weapon",
-                             .width = 5910,
-                             .height = 2070,
-                             .box = "txtfinishedcode",
-                             .backToCreator = "cmdbackgtavcweapon",
-                             .backToPicker = "cmdgtavccodepickback",
-                             .focus = ResultFocus::ExitFirst});
-    defineGroup(forms, std::move(weapon));
-
-    Group item;
-    item.picker = "frmgtavccodepick";
-    item.creator = itemCreator();
-    item.list = "lstgtavcitem";
-    item.generate = "cmdgencode";
-    item.creatorBackToPicker = "cmdbacktovccp";
-    item.creatorBackToMain = "cmdbacktogtapick";
-    item.entries = entriesOf(kItems);
-    setResultWindow(item, {.name = "frmgtavcitemfinished",
-                           .game = "GTA VC",
-                           .kind = "Item",
-                           .width = 5520,
-                           .height = 2055,
-                           .box = "txtgtavcitemfinishedcode",
-                           .backToCreator = "cmdbackgtavcitem",
-                           .backToPicker = "cmdgtavccodepickback",
-                           .focus = ResultFocus::BoxFirst});
-    defineGroup(forms, std::move(item));
+    defineGroup(forms, pickupGroup("frmgtavccodepick", kWeaponCreator,
+                                   weaponCreator(kWeaponCreator), entriesOf(kWeapons),
+                                   {.name = "frmgtavcweaponfinished",
+                                    .game = "GTA VC",
+                                    .kind = "Weapon",
+                                    .width = 5910,
+                                    .height = 2070,
+                                    .box = "txtfinishedcode",
+                                    .backToCreator = "cmdbackgtavcweapon",
+                                    .backToPicker = "cmdgtavccodepickback",
+                                    .focus = ResultFocus::ExitFirst}));
+    defineGroup(forms, pickupGroup("frmgtavccodepick", kItemCreator, itemCreator(kItemCreator),
+                                   entriesOf(kItems),
+                                   {.name = "frmgtavcitemfinished",
+                                    .game = "GTA VC",
+                                    .kind = "Item",
+                                    .width = 5520,
+                                    .height = 2055,
+                                    .box = "txtgtavcitemfinishedcode",
+                                    .backToCreator = "cmdbackgtavcitem",
+                                    .backToPicker = "cmdgtavccodepickback",
+                                    .focus = ResultFocus::BoxFirst}));
 }
 
 }  // namespace creators::pickups
