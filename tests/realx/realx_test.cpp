@@ -1,0 +1,220 @@
+// The real widgets on a real X server with a window manager (see run-on-x.sh): what the
+// headless platform cannot show. Keys come from the X server through xdotool, with its key
+// auto-repeat and keypad; the clipboard is owned by other programs through xclip, or by none.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <QWindow>
+
+#include "support/qt_app.h"
+
+namespace {
+
+using testsupport::QtApp;
+
+// Runs a tool to its end while this program goes on answering the X server, as a tool that
+// reads our clipboard needs.
+QByteArray run(const QString& program, const QStringList& args, const QByteArray& input = {}) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForStarted(5000)) {
+        ADD_FAILURE() << program.toStdString() << " did not start";
+        return {};
+    }
+    process.write(input);
+    process.closeWriteChannel();
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.waitForFinished(10) && clock.elapsed() < 30000) {
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    return process.readAllStandardOutput();
+}
+
+void keys(const QStringList& names) {
+    run(QStringLiteral("xdotool"),
+        QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} +
+            names);
+    QTest::qWait(150);
+}
+
+// Another program takes the clipboard and serves one kind of data from it until the next
+// owner comes.
+void offerClipboard(const QString& type, const QByteArray& data) {
+    run(QStringLiteral("xclip"),
+        {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), type,
+         QStringLiteral("-i")},
+        data);
+}
+
+// Another program takes the clipboard and goes away, so that nobody owns it.
+void leaveClipboardWithoutOwner() {
+    QProcess owner;
+    owner.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                          QStringLiteral("-quiet"), QStringLiteral("-i")});
+    ASSERT_TRUE(owner.waitForStarted(5000));
+    owner.write("soon gone");
+    owner.closeWriteChannel();
+    QTest::qWait(300);
+    owner.kill();
+    owner.waitForFinished(5000);
+    QTest::qWait(100);
+}
+
+QString clipboardSeenByAnotherProgram() {
+    return QString::fromUtf8(
+        run(QStringLiteral("xclip"),
+            {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")}));
+}
+
+// Shows a window and waits until the window manager has framed and activated it.
+QWidget* showActive(QtApp& app, const std::string& window) {
+    app.forms.Show(window);
+    QWidget* top = app.top(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+    EXPECT_TRUE(QTest::qWaitFor([top] { return top->frameGeometry() != top->geometry(); }, 3000));
+    return top;
+}
+
+TEST(RealX, PasteNeverCrashesWhateverTheClipboardHolds) {
+    QtApp app;
+    showActive(app, "frmsendemail");
+    forms::Window& composer = app.forms["frmsendemail"];
+    composer.SetText("txtBody", "");
+    app.widget("frmsendemail", "txtBody")->setFocus();
+
+    leaveClipboardWithoutOwner();
+    keys({"ctrl+v", "shift+Insert"});
+    EXPECT_EQ(composer.Text("txtBody"), "");
+
+    offerClipboard(QStringLiteral("text/html"), "<b>rich</b>");
+    keys({"ctrl+v"});
+    QTemporaryFile png;
+    ASSERT_TRUE(png.open());
+    QImage(8, 8, QImage::Format_RGB32).save(&png, "PNG");
+    png.close();
+    QFile pngFile(png.fileName());
+    ASSERT_TRUE(pngFile.open(QIODevice::ReadOnly));
+    offerClipboard(QStringLiteral("image/png"), pngFile.readAll());
+    keys({"ctrl+v"});
+    EXPECT_EQ(composer.Text("txtBody"), "");
+
+    const std::string text = "one\r\ntwo\u00a0three\u2029\nfour";
+    offerClipboard(QStringLiteral("UTF8_STRING"), QByteArray::fromStdString(text));
+    keys({"ctrl+v"});
+    EXPECT_EQ(composer.Text("txtBody"), "one\r\ntwo\u00a0three\u2029\r\nfour");
+
+    // Megabytes of text arrive whole.
+    QByteArray lots;
+    for (int i = 0; lots.size() < 3 * 1024 * 1024; ++i) {
+        lots += "line " + QByteArray::number(i) + " of many\r\n";
+    }
+    composer.SetText("txtBody", "");
+    offerClipboard(QStringLiteral("UTF8_STRING"), lots);
+    keys({"shift+Insert"});
+    EXPECT_EQ(composer.Text("txtBody"), lots.toStdString());
+
+    // A one-line box keeps the first line; its context menu pastes the same way.
+    QWidget* cc = app.widget("frmsendemail", "txtCc");
+    cc->setFocus();
+    offerClipboard(QStringLiteral("UTF8_STRING"), "cc@example.com\r\nsecond line");
+    keys({"ctrl+v"});
+    EXPECT_EQ(composer.Text("txtCc"), "cc@example.com");
+    leaveClipboardWithoutOwner();
+    keys({"ctrl+v", "shift+Insert"});
+    QWidget* bcc = app.widget("frmsendemail", "txtBcc");
+    bcc->setFocus();
+    offerClipboard(QStringLiteral("UTF8_STRING"), "bcc@example.com\nx");
+    const QPoint at = bcc->mapTo(bcc->window(), bcc->rect().center());
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QStringLiteral("--window"),
+         QString::number(bcc->window()->winId()), QString::number(at.x()), QString::number(at.y()),
+         QStringLiteral("click"), QStringLiteral("3")});
+    QTest::qWait(300);
+    keys({"p"});
+    EXPECT_EQ(composer.Text("txtBcc"), "bcc@example.com");
+    EXPECT_EQ(composer.Text("txtCc"), "cc@example.com");
+
+    // What the program wrote with CR LF reaches other programs with CR LF.
+    composer.SetText("txtBody", "line one\r\nline two\u00a0");
+    app.widget("frmsendemail", "txtBody")->setFocus();
+    keys({"ctrl+a", "ctrl+x"});
+    EXPECT_EQ(clipboardSeenByAnotherProgram(), QStringLiteral("line one\r\nline two\u00a0"));
+    EXPECT_EQ(composer.Text("txtBody"), "");
+    EXPECT_TRUE(app.forms.isVisible("frmsendemail"));
+}
+
+TEST(RealX, AHeldEnterPressesOnceAndKeypadEnterActsAsEnter) {
+    QtApp app;
+    showActive(app, "frmgtapick");
+    app.widget("frmgtapick", "cmdexit")->setFocus();
+
+    // Held well past the auto-repeat delay: the confirmation opens, its "Yes" is not pressed.
+    QProcess hold;
+    hold.start(QStringLiteral("xdotool"), {"keydown", "Return", "sleep", "1.5", "keyup", "Return"});
+    ASSERT_TRUE(hold.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&hold] { return hold.state() == QProcess::NotRunning; }, 10000));
+    QTest::qWait(200);
+    ASSERT_TRUE(app.forms.isVisible("frmgtagpexit"));
+    EXPECT_EQ(app.quits, 0);
+    EXPECT_TRUE(app.forms.isVisible("frmgtapick"));
+
+    // "No" by the keypad's Enter gives the main window back, focus on Exit.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.top("frmgtagpexit")));
+    keys({"Tab", "KP_Enter"});
+    EXPECT_FALSE(app.forms.isLoaded("frmgtagpexit"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.top("frmgtapick")));
+    EXPECT_EQ(app.focusName("frmgtapick"), "cmdexit");
+
+    keys({"shift+Tab", "KP_Enter"});
+    QTest::qWait(200);
+    EXPECT_TRUE(app.forms.isVisible("frmgtasacodepick"));
+    EXPECT_FALSE(app.forms.isLoaded("frmgtapick"));
+}
+
+// The frame's centre is the screen's, within rounding.
+void expectCentred(QWidget* top) {
+    const QRect area = top->screen()->availableGeometry();
+    const QRect frame = top->frameGeometry();
+    EXPECT_GT(frame.height(), top->height()) << "no title bar";
+    EXPECT_LE(std::abs(frame.center().x() - area.center().x()), 1);
+    EXPECT_LE(std::abs(frame.center().y() - area.center().y()), 1);
+}
+
+TEST(RealX, WindowsAreCentredWithTheirFrame) {
+    QtApp app;
+    QWidget* main = showActive(app, "frmgtapick");
+    QTest::qWait(300);
+    expectCentred(main);
+    app.clickButton("frmgtapick", "cmdgta3");
+    QWidget* picker = app.top("frmgta3codepick");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(picker));
+    const QPoint firstPlace = picker->pos();
+    QTest::qWait(300);
+    expectCentred(picker);
+    EXPECT_EQ(picker->pos(), firstPlace) << "a later window is placed right at once";
+}
+
+TEST(RealX, TheCloseBoxClosesItsWindowAlone) {
+    QtApp app;
+    showActive(app, "frmgtapick");
+    app.clickButton("frmgtapick", "cmdexit");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.top("frmgtagpexit")));
+    keys({"alt+F4"});
+    EXPECT_FALSE(app.forms.isLoaded("frmgtagpexit"));
+    ASSERT_TRUE(app.forms.isVisible("frmgtapick"));
+    EXPECT_FALSE(app.widget("frmgtapick", "cmdexit")->isEnabled());
+    EXPECT_EQ(app.quits, 0);
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.top("frmgtapick")));
+    keys({"alt+F4"});
+    EXPECT_EQ(app.quits, 1);
+    EXPECT_TRUE(app.forms.loadedWindows().empty());
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs a command on a private X server (Xvfb) with a window manager (openbox), as on a desktop:
+# with key auto-repeat, a clipboard shared with other programs, and window frames.
+set -euo pipefail
+
+work="$(mktemp -d)"
+xvfb_pid=""
+wm_pid=""
+cleanup() {
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The server picks a free display itself and writes its number when it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+# The window manager is ready once it has announced itself on the root window.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+export QT_QPA_PLATFORM=xcb
+"$@"

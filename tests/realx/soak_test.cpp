@@ -1,0 +1,176 @@
+// A seeded random walk over every window by keyboard alone, the clipboard keys included, with
+// the clipboard holding whatever a desktop may hand over. Run under the sanitizers it must
+// neither crash nor report, and the main chain never shows two of its windows at once.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMimeData>
+#include <iostream>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/qt_app.h"
+
+namespace {
+
+using testsupport::QtApp;
+
+struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    int weight = 1;
+};
+
+// Weighted towards what moves through the windows, so that the walk goes far.
+const std::vector<Key> kKeys = {
+    {Qt::Key_Tab, Qt::NoModifier, 12},
+    {Qt::Key_Backtab, Qt::ShiftModifier, 4},
+    {Qt::Key_Return, Qt::NoModifier, 6},
+    {Qt::Key_Enter, Qt::KeypadModifier, 3},
+    {Qt::Key_Space, Qt::NoModifier, 6},
+    {Qt::Key_Escape, Qt::NoModifier, 1},
+    {Qt::Key_Down, Qt::NoModifier, 4},
+    {Qt::Key_Up, Qt::NoModifier, 2},
+    {Qt::Key_End, Qt::NoModifier, 1},
+    {Qt::Key_PageDown, Qt::NoModifier, 1},
+    {Qt::Key_Home, Qt::ShiftModifier, 1},
+    {Qt::Key_Backspace, Qt::NoModifier, 1},
+    {Qt::Key_Delete, Qt::NoModifier, 1},
+    {Qt::Key_Space, Qt::ControlModifier, 2},
+    {Qt::Key_Return, Qt::ShiftModifier, 1},
+    {Qt::Key_A, Qt::ControlModifier, 1},
+    {Qt::Key_C, Qt::ControlModifier, 2},
+    {Qt::Key_X, Qt::ControlModifier, 2},
+    {Qt::Key_V, Qt::ControlModifier, 4},
+    {Qt::Key_Insert, Qt::ShiftModifier, 2},
+    {Qt::Key_Z, Qt::ControlModifier, 1},
+    {Qt::Key_P, Qt::ControlModifier, 1},
+    {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, 1},
+    {Qt::Key_O, Qt::ControlModifier, 1},
+    {Qt::Key_T, Qt::ControlModifier, 1},
+    {Qt::Key_E, Qt::ControlModifier, 1},
+    {Qt::Key_Y, Qt::AltModifier, 1},
+    {Qt::Key_N, Qt::AltModifier, 1},
+};
+
+// Typed text: figures, letters, a "$", and characters that like to be changed on the way.
+const QString kTyped = QStringLiteral("0123456789.-$aZ \u00e9\u00a0\u2028\u2029\u4e2d");
+
+void fillClipboard(std::mt19937& random) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    switch (random() % 6) {
+        case 0:
+            clipboard->clear();
+            break;
+        case 1:
+            clipboard->setText(QStringLiteral("12.5\r\n-3\n\u2029\u00a0x"));
+            break;
+        case 2: {
+            auto* rich = new QMimeData;
+            rich->setHtml(QStringLiteral("<p>rich</p>"));
+            clipboard->setMimeData(rich);
+            break;
+        }
+        case 3: {
+            auto* image = new QMimeData;
+            image->setImageData(QImage(16, 16, QImage::Format_ARGB32));
+            clipboard->setMimeData(image);
+            break;
+        }
+        case 4:
+            clipboard->setText(QString(50000, QLatin1Char('7')));
+            break;
+        default:
+            clipboard->setText(QStringLiteral("$name"));
+            break;
+    }
+}
+
+bool isDialog(const std::string& window) {
+    const auto endsWith = [&](const char* tail) {
+        const std::string t = tail;
+        return window.size() >= t.size() &&
+               window.compare(window.size() - t.size(), t.size(), t) == 0;
+    };
+    return endsWith("exit") || endsWith("notavailable") || window == "frmsendemail" ||
+           window == "frmthanks" || window.rfind("frmabout", 0) == 0;
+}
+
+TEST(KeyboardSoak, RandomKeysNeverCrashOrShowTwoChainWindows) {
+    const unsigned seed = qEnvironmentVariableIsSet("QUARNIX_SOAK_SEED")
+                              ? qEnvironmentVariable("QUARNIX_SOAK_SEED").toUInt()
+                              : 20261209u;
+    const int keyCount = 3000;
+    std::cout << "seed " << seed << "\n";
+    std::mt19937 random(seed);
+    int totalWeight = 0;
+    for (const Key& k : kKeys) {
+        totalWeight += k.weight;
+    }
+
+    auto app = std::make_unique<QtApp>();
+    app->forms.Show("frmgtapick");
+    std::set<std::string> seen;
+    int restarts = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < keyCount && clock.elapsed() < 45000; ++i) {
+        SCOPED_TRACE("key " + std::to_string(i));
+        const auto visible = app->forms.visibleWindows();
+        if (app->quits > 0 || visible.empty()) {
+            app.reset();
+            app = std::make_unique<QtApp>();
+            app->forms.Show("frmgtapick");
+            ++restarts;
+            continue;
+        }
+        int chain = 0;
+        for (const std::string& w : visible) {
+            seen.insert(w);
+            chain += isDialog(w) ? 0 : 1;
+        }
+        ASSERT_LE(chain, 1) << "two windows of the main chain are shown";
+
+        // The user works in the dialog that stands over a window, now and then in another.
+        std::string target = visible.back();
+        for (const std::string& w : visible) {
+            if (isDialog(w)) {
+                target = w;
+            }
+        }
+        if (random() % 10 == 0) {
+            target = visible[random() % visible.size()];
+        }
+        QWidget* top = app->top(target);
+        QApplication::setActiveWindow(top);
+        QWidget* focus = top->focusWidget() != nullptr ? top->focusWidget() : top;
+
+        if (random() % 25 == 0) {
+            fillClipboard(random);
+        }
+        if (random() % 5 == 0) {
+            const QChar c = kTyped.at(static_cast<qsizetype>(random() % kTyped.size()));
+            QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        } else {
+            int pick = static_cast<int>(random() % static_cast<unsigned>(totalWeight));
+            auto k = kKeys.begin();
+            while (pick >= k->weight) {
+                pick -= k->weight;
+                ++k;
+            }
+            QTest::keyClick(focus, k->key, k->modifiers);
+        }
+        QtApp::flush();
+    }
+    std::cout << "windows seen " << seen.size() << ", restarts " << restarts << ", "
+              << clock.elapsed() << " ms\n";
+    // The walk reaches far: the main window, pickers, creators, results and dialogs.
+    EXPECT_GE(seen.size(), 20u);
+}
+
+}  // namespace
