@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quarnix need, where missing.
+# Installs the Debian packages that building and running Quarnix need, where missing.
+# With --tests, also what the tests need: GoogleTest, clang-format, and a private X server
+# with a window manager and the tools that type and own the clipboard there.
 set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-    libgtest-dev googletest
     fonts-liberation
-    clang-format
 )
+if [ "${1:-}" = "--tests" ]; then
+    packages+=(
+        libgtest-dev googletest
+        clang-format
+        xvfb openbox x11-utils xdotool xclip
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
