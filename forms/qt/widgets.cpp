@@ -64,6 +64,9 @@ QString fromDocument(QString raw) {
     return raw;
 }
 
+// The frame that the window manager puts around a window, once a framed window has shown it.
+QMargins learnedFrame;
+
 }  // namespace
 
 void WrapButton::paintEvent(QPaintEvent*) {
@@ -235,11 +238,6 @@ QMimeData* MultiLineBox::createMimeDataFromSelection() const {
 
 FormWidget::FormWidget(std::function<void()> onCloseBox)
     : QWidget(nullptr), onCloseBox_(std::move(onCloseBox)) {}
-
-namespace {
-// The frame that the window manager puts around a window, once a framed window has shown it.
-QMargins learnedFrame;
-}  // namespace
 
 void FormWidget::showCentred() {
     const bool framed = !windowFlags().testFlag(Qt::FramelessWindowHint);

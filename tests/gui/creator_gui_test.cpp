@@ -19,11 +19,6 @@ namespace {
 using testsupport::QtApp;
 using testsupport::spaced;
 
-// Types into whatever has the focus, as a user does after tabbing there.
-void typeHere(QtApp& app, const std::string& window, const QString& text) {
-    QTest::keyClicks(app.focus(window), text);
-}
-
 TEST(CreatorGui, WeaponLineFromPickerToResultByKeyboardAlone) {
     QtApp app;
     app.forms.Show("frmgta3codepick");
@@ -50,7 +45,7 @@ TEST(CreatorGui, WeaponLineFromPickerToResultByKeyboardAlone) {
     for (const auto& [box, text] : boxes) {
         app.key("frmgta3weapon", Qt::Key_Tab);
         ASSERT_EQ(app.focusName("frmgta3weapon"), box);
-        typeHere(app, "frmgta3weapon", text);
+        app.typeHere("frmgta3weapon", text);
     }
     EXPECT_EQ(app.forms["frmgta3weapon"].Text("txtgta3weaponz"), "10.0000");
 
@@ -81,7 +76,7 @@ TEST(CreatorGui, ItemGenerateByEnterWithNothingSelectedOpensAnEmptyResult) {
          {"txtgta3itemcoordx", "txtgta3itemcoordy", "txtgta3itemcoordz", "txtgta3itemcodename"}) {
         app.key("frmgta3item", Qt::Key_Tab);
         ASSERT_EQ(app.focusName("frmgta3item"), next);
-        typeHere(app, "frmgta3item", "5");
+        app.typeHere("frmgta3item", "5");
     }
     app.key("frmgta3item", Qt::Key_Tab);
     ASSERT_EQ(app.focusName("frmgta3item"), "cmdgta3itemgencode");

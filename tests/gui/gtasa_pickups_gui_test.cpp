@@ -22,7 +22,7 @@ struct GtaSaPickupsGui : ::testing::Test {
     void tabAndType(const std::string& window, const std::string& control, const QString& text) {
         app.key(window, Qt::Key_Tab);
         ASSERT_EQ(app.focusName(window), control);
-        QTest::keyClicks(app.focus(window), text);
+        app.typeHere(window, text);
     }
     std::string resultText(const std::string& window, const std::string& box) {
         return app.as<QPlainTextEdit>(window, box)->toPlainText().toStdString();

@@ -30,15 +30,7 @@ struct GtaVcPickupsGui : ::testing::Test {
                     const QString& text) {
         press(window, Qt::Key_Tab);
         ASSERT_EQ(app.focusName(window), expectedControl);
-        for (const QChar ch : text) {
-            if (ch.unicode() < 0x80) {
-                QTest::keyClick(app.focus(window), ch.toLatin1());
-            } else {
-                // No key code stands for a letter outside ASCII; the event's text carries it.
-                QTest::sendKeyEvent(QTest::Click, app.focus(window), Qt::Key_unknown, QString(ch),
-                                    Qt::NoModifier);
-            }
-        }
+        app.typeHere(window, text);
     }
 };
 

@@ -154,11 +154,11 @@ TEST(VehicleGui, Gta3GenerateThroughTheWidgetsFillsTheResultBox) {
 
     // Shift+Tab from the list wraps round to the angle box, last in the order.
     app.key(creator, Qt::Key_Backtab, Qt::ShiftModifier);
-    QTest::keyClicks(app.focus(creator), "90");
+    app.typeHere(creator, "90");
     app.key(creator, Qt::Key_Tab);  // back to the list
     for (const char* value : {"12.5", "-30", "7", "van", "40", "60"}) {
         app.key(creator, Qt::Key_Tab);
-        QTest::keyClicks(app.focus(creator), value);
+        app.typeHere(creator, value);
     }
     app.key(creator, Qt::Key_Tab);
     ASSERT_EQ(app.focusName(creator), "cmdgencode");

@@ -146,16 +146,11 @@ TEST(KeyboardSoak, RandomKeysNeverCrashOrShowTwoChainWindows) {
         if (random() % 10 == 0) {
             target = visible[random() % visible.size()];
         }
-        QWidget* top = app->top(target);
-        QApplication::setActiveWindow(top);
-        QWidget* focus = top->focusWidget() != nullptr ? top->focusWidget() : top;
-
         if (random() % 25 == 0) {
             fillClipboard(random);
         }
         if (random() % 5 == 0) {
-            const QChar c = kTyped.at(static_cast<qsizetype>(random() % kTyped.size()));
-            QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            app->typeHere(target, kTyped.at(static_cast<qsizetype>(random() % kTyped.size())));
         } else {
             int pick = static_cast<int>(random() % static_cast<unsigned>(totalWeight));
             auto k = kKeys.begin();
@@ -163,7 +158,7 @@ TEST(KeyboardSoak, RandomKeysNeverCrashOrShowTwoChainWindows) {
                 pick -= k->weight;
                 ++k;
             }
-            QTest::keyClick(focus, k->key, k->modifiers);
+            app->key(target, k->key, k->modifiers);
         }
         QtApp::flush();
     }

@@ -55,8 +55,12 @@ struct QtApp {
     T* as(const std::string& window, const std::string& control) {
         return qobject_cast<T*>(widget(window, control));
     }
-    // The widget that has the keyboard focus in a window.
-    QWidget* focus(const std::string& window) { return top(window)->focusWidget(); }
+    // The widget that has the keyboard focus in a window; the window itself when no control
+    // has it (every one greyed, say).
+    QWidget* focus(const std::string& window) {
+        QWidget* w = top(window)->focusWidget();
+        return w != nullptr ? w : top(window);
+    }
     std::string focusName(const std::string& window) { return forms[window].focusedControl(); }
     // Sends a key to the window's focused control, the window being the active one, as it is
     // when a user types into it (shortcuts only act in the active window).
@@ -68,7 +72,14 @@ struct QtApp {
     // Types text key by key. Characters beyond ASCII (which QTest's own key clicks refuse) go
     // as key events carrying their text, as an input method delivers them.
     void typeInto(const std::string& window, const std::string& control, const QString& text) {
-        QWidget* target = widget(window, control);
+        type(widget(window, control), text);
+    }
+    // Types into whatever has the focus in the window, the window being the active one.
+    void typeHere(const std::string& window, const QString& text) {
+        QApplication::setActiveWindow(top(window));
+        type(focus(window), text);
+    }
+    static void type(QWidget* target, const QString& text) {
         for (char32_t codePoint : text.toUcs4()) {
             if (codePoint < 0x80) {
                 QTest::keyClick(target, static_cast<char>(codePoint));
