@@ -20,6 +20,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "forms/qt/form_widget.h"
 #include "forms/qt/pictures.h"
 #include "forms/qt/widgets.h"
 
