@@ -4,26 +4,57 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 namespace forms::qt {
 
-namespace {
+void Desktop::activated(FormWidget* window) {
+    std::erase_if(activationOrder_,
+                  [window](const QPointer<FormWidget>& w) { return w.isNull() || w == window; });
+    activationOrder_.emplace_back(window);
+}
 
-// The frame that the window manager puts around a window, once a framed window has shown it.
-QMargins learnedFrame;
+void Desktop::leaving(FormWidget* window) {
+    const bool hadKeyboard = !activationOrder_.empty() && activationOrder_.back() == window;
+    std::erase_if(activationOrder_, [window](const QPointer<FormWidget>& w) {
+        return w.isNull() || w == window || !w->isVisible();
+    });
+    if (hadKeyboard && !activationOrder_.empty()) {
+        activationOrder_.back()->activateWindow();
+    }
+}
 
-}  // namespace
-
-FormWidget::FormWidget(std::function<void()> onCloseBox)
-    : QWidget(nullptr), onCloseBox_(std::move(onCloseBox)) {}
+FormWidget::FormWidget(Desktop& desktop, std::function<void()> onCloseBox)
+    : QWidget(nullptr), desktop_(&desktop), onCloseBox_(std::move(onCloseBox)) {}
 
 void FormWidget::showCentred() {
     const bool framed = !windowFlags().testFlag(Qt::FramelessWindowHint);
-    const QMargins frame = framed ? learnedFrame : QMargins();
-    centre(frame);
+    centre(framed ? desktop_->frame() : QMargins());
     checkFrame_ = framed;
+    showActive();
+}
+
+void FormWidget::showActive() {
+    // A window that is being mapped goes on top by itself; one already shown but without the
+    // keyboard may lie under others.
+    const bool bringForward = isVisible() && !isActiveWindow();
     show();
+    if (bringForward) {
+        raise();
+    }
+    activateWindow();
+    desktop_->activated(this);
+}
+
+void FormWidget::dismiss() {
+    hide();
+    if (desktop_ != nullptr) {
+        desktop_->leaving(this);
+        desktop_ = nullptr;  // the widget may outlive the backend until it is deleted
+    }
+    checkFrame_ = false;
+    onCloseBox_ = nullptr;
 }
 
 void FormWidget::centre(const QMargins& frame) {
@@ -34,14 +65,23 @@ void FormWidget::centre(const QMargins& frame) {
     }
     const QRect area = screen->availableGeometry();
     const QSize outer = size().grownBy(frame);
-    // For a top-level window the position is that of its frame.
-    move(area.x() + (area.width() - outer.width()) / 2,
-         area.y() + (area.height() - outer.height()) / 2);
+    // For a top-level window the position is that of its frame. A window larger than the
+    // screen keeps its frame's top-left corner, and with it the title bar and the system
+    // menu, on the screen.
+    move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+         area.y() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void FormWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && desktop_ != nullptr) {
+        desktop_->activated(this);
+    }
 }
 
 void FormWidget::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (!checkFrame_ || windowHandle() == nullptr) {
+    if (!checkFrame_ || desktop_ == nullptr || windowHandle() == nullptr) {
         return;
     }
     const QMargins frame = windowHandle()->frameMargins();
@@ -49,7 +89,7 @@ void FormWidget::moveEvent(QMoveEvent* event) {
         return;  // not framed yet
     }
     checkFrame_ = false;
-    learnedFrame = frame;
+    desktop_->learnFrame(frame);
     if (frame != placedWith_) {
         centre(frame);
     }

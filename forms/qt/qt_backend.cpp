@@ -23,6 +23,7 @@
 #include "forms/qt/form_widget.h"
 #include "forms/qt/pictures.h"
 #include "forms/qt/widgets.h"
+#include "forms/text_metrics.h"
 
 namespace forms::qt {
 
@@ -39,16 +40,20 @@ std::string utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+// Below this the text would be too small to read; a font that does not fit even then is used
+// at this size.
+constexpr int kSmallestPixelSize = 8;
+
 QRect toPixels(const Rect& r) {
     return QRect(px(r.x), px(r.y), px(r.width), px(r.height));
 }
 
 class QtWindow : public NativeWindow {
 public:
-    QtWindow(const WindowLayout& layout, EventSink& sink) : layout_(&layout) {
+    QtWindow(const WindowLayout& layout, EventSink& sink, Desktop& desktop) : layout_(&layout) {
         const std::string name = layout.name;
         EventSink* events = &sink;
-        top_ = new FormWidget([events, name] { events->closeRequested(name); });
+        top_ = new FormWidget(desktop, [events, name] { events->closeRequested(name); });
         top_->setObjectName(qs(name));
         top_->setAttribute(Qt::WA_DeleteOnClose, false);
         if (layout.borderless) {
@@ -117,7 +122,7 @@ public:
 
     ~QtWindow() override {
         if (top_ != nullptr) {
-            top_->hide();
+            top_->dismiss();
             top_->deleteLater();
         }
     }
@@ -224,13 +229,8 @@ public:
                 }
             }
         } else {
-            top_->show();
+            top_->showActive();
         }
-        // The headless platform has no stacking order and says so on every raise.
-        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-            top_->raise();
-        }
-        top_->activateWindow();
     }
 
     bool visible() const override { return top_->isVisible(); }
@@ -385,7 +385,7 @@ QtBackend::QtBackend() : start_(std::chrono::steady_clock::now()) {
 }
 
 std::unique_ptr<NativeWindow> QtBackend::create(const WindowLayout& layout, EventSink& sink) {
-    return std::make_unique<QtWindow>(layout, sink);
+    return std::make_unique<QtWindow>(layout, sink, desktop_);
 }
 
 void QtBackend::doEvents() {
@@ -423,29 +423,47 @@ QWidget* controlWidget(NativeWindow& native, const std::string& control) {
     return window != nullptr ? window->control(control) : nullptr;
 }
 
-void applyProgramFont() {
-    // The layouts were drawn for an 8-point sans serif of Windows metrics: the widest fixed
-    // one-line caption, the exit question, must fit its 2415-twip label. Prefer a
-    // metric-compatible family where installed, else shrink the default family until it fits.
-    const QString widest = QStringLiteral("Are You Sure You Want To Exit?");
-    const int room = px(2415) - 3;
-    auto fits = [&](const QFont& font) {
-        return QFontMetrics(font).horizontalAdvance(widest) <= room;
-    };
-    QFont font = QApplication::font();
-    font.setPointSizeF(8.0);
-    if (!fits(font)) {
-        QFont metricCompatible = font;
-        metricCompatible.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-        if (QFontInfo(metricCompatible).family() != QFontInfo(font).family() &&
-            fits(metricCompatible)) {
-            font = metricCompatible;
+namespace {
+
+// The desktop's font at the largest size whose text takes no more room than the layouts give.
+QFont fitLayoutText(QFont font) {
+    // Pixel sizes, not points: the layouts are in pixels at 96 DPI whatever the desktop's
+    // logical DPI, and Qt scales both for high-DPI screens alike.
+    const int nominal = px(kLayoutText.sizeTwips);
+    const double lineHeight = kLayoutText.lineHeightTwips / 15.0;
+    const double letterSpan = kLayoutText.letterSpanTwips / 15.0;
+    const QString letters = QString::fromLatin1(kLetterSpanSample);
+    for (int size = nominal; size >= kSmallestPixelSize; --size) {
+        font.setPixelSize(size);
+        const QFontMetricsF metrics(font);
+        if (metrics.height() <= lineHeight && metrics.lineSpacing() <= lineHeight &&
+            metrics.horizontalAdvance(letters) <= letterSpan) {
+            return font;
         }
     }
-    while (!fits(font) && font.pointSizeF() > 6.5) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
+}  // namespace
+
+void applyProgramFont() {
+    // A family made to the metrics of the one the layouts were drawn for fits them best at
+    // full size; otherwise the desktop's default family, made small enough to fit.
+    const QFont desktop = QApplication::font();
+    QFont best = fitLayoutText(desktop);
+    for (const QString& family : {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")}) {
+        QFont metricCompatible = desktop;
+        metricCompatible.setFamilies({family});
+        if (QFontInfo(metricCompatible).family() != family) {
+            continue;  // not installed; fontconfig gave a substitute
+        }
+        metricCompatible = fitLayoutText(metricCompatible);
+        if (metricCompatible.pixelSize() > best.pixelSize()) {
+            best = metricCompatible;
+        }
+        break;
     }
-    QApplication::setFont(font);
+    QApplication::setFont(best);
 }
 
 }  // namespace forms::qt

@@ -7,8 +7,7 @@
 #include <functional>
 
 #include "forms/backend.h"
-
-class QWidget;
+#include "forms/qt/form_widget.h"
 
 namespace forms::qt {
 
@@ -31,6 +30,7 @@ public:
     std::function<void()> onQuit;
 
 private:
+    Desktop desktop_;
     std::chrono::steady_clock::time_point start_;
     bool quitRequested_ = false;
 };
@@ -40,8 +40,9 @@ QWidget* topLevelWidget(NativeWindow& native);
 // A control's widget by name (nullptr if there is none).
 QWidget* controlWidget(NativeWindow& native, const std::string& control);
 
-// The font every window uses: the platform's default family at the size the layouts were
-// drawn for, so that captions fit their twip rectangles whatever the desktop's font size.
+// The font every window uses: a family of the metrics the layouts were drawn for where one is
+// installed, else the desktop's default family, at the largest size at which lines are no
+// taller and characters on average no wider than the layouts allow.
 void applyProgramFont();
 
 }  // namespace forms::qt

@@ -66,6 +66,7 @@ TEST(InfoWindows, MenuItemsAndShortcutsOpenEachOverAGreyedMainWindow) {
             EXPECT_FALSE(app.forms.isLoaded(d.window));
             EXPECT_FALSE(mainWindowGreyed(app));
             EXPECT_TRUE(app.forms.isVisible("frmgtapick"));
+            EXPECT_TRUE(app.waitActive("frmgtapick")) << "the keyboard goes back to it";
         }
     }
 }

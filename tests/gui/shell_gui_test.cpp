@@ -133,6 +133,32 @@ TEST(ShellGui, EnterOnANoFocusedConfirmationReturnsAndEscapeDoesNothing) {
     QtApp::flush();
 }
 
+TEST(ShellGui, TheKeyboardGoesBackToTheGreyedWindowWhenItsDialogCloses) {
+    QtApp app;
+    app.forms.Show("frmgtapick");
+    app.key("frmgtapick", Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), app.widget("frmgtapick", "cmdexit"));
+    app.key("frmgtapick", Qt::Key_Space);
+    ASSERT_TRUE(app.forms.isVisible("frmgtagpexit"));
+    app.key("frmgtagpexit", Qt::Key_Tab);
+    app.key("frmgtagpexit", Qt::Key_Return);
+    ASSERT_FALSE(app.forms.isLoaded("frmgtagpexit"));
+    // Nothing but the program itself hands the keyboard back here: there is no window manager.
+    ASSERT_TRUE(app.waitActive("frmgtapick"));
+    EXPECT_EQ(QApplication::focusWidget(), app.widget("frmgtapick", "cmdexit"));
+    // And the user can go on from the keyboard: Space on Exit asks again.
+    app.key("frmgtapick", Qt::Key_Space);
+    EXPECT_TRUE(app.forms.isVisible("frmgtagpexit"));
+
+    app.forms.Show("frmgtasacodepick");
+    app.clickButton("frmgtasacodepick", "cmdgtasavehicle");
+    app.key("frmsanotavailable", Qt::Key_Return);
+    ASSERT_FALSE(app.forms.isLoaded("frmsanotavailable"));
+    ASSERT_TRUE(app.waitActive("frmgtasacodepick"));
+    EXPECT_EQ(QApplication::focusWidget(), app.widget("frmgtasacodepick", "cmdgtasavehicle"));
+    QtApp::flush();
+}
+
 TEST(ShellGui, ConfirmationButtonsAreNeitherDefaultNorCancel) {
     QtApp app;
     app.forms.Show("frmgta3weaponfinishedexit");
@@ -190,6 +216,9 @@ TEST(ShellGui, ShortcutsOfAGreyedMenuDoNothing) {
     QtApp app;
     app.forms.Show("frmgtapick");
     app.clickButton("frmgtapick", "cmdexit");
+    // The confirmation has the keyboard; the user clicks the greyed main window's title bar,
+    // which stays usable, and tries its shortcuts there.
+    app.activate("frmgtapick");
     app.key("frmgtapick", Qt::Key_K, Qt::ControlModifier);
     app.key("frmgtapick", Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(app.openedUrls.empty());

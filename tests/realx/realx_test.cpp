@@ -200,6 +200,26 @@ TEST(RealX, WindowsAreCentredWithTheirFrame) {
     EXPECT_EQ(picker->pos(), firstPlace) << "a later window is placed right at once";
 }
 
+// Run on a 640 x 480 screen, narrower than the main window.
+TEST(RealXSmallScreen, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
+    QtApp app;
+    QWidget* main = showActive(app, "frmgtapick");
+    QTest::qWait(300);
+    const QRect area = main->screen()->availableGeometry();
+    const QRect frame = main->frameGeometry();
+    ASSERT_GT(frame.width(), area.width()) << "the screen is meant to be too narrow";
+    EXPECT_EQ(frame.left(), area.left()) << "the system menu is off the screen";
+    EXPECT_GE(frame.top(), area.top());
+    EXPECT_LE(std::abs(frame.center().y() - area.center().y()), 1) << "it fits from top to bottom";
+
+    // A window that fits is centred as ever.
+    app.clickButton("frmgtapick", "cmdexit");
+    QWidget* confirmation = app.top("frmgtagpexit");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(confirmation));
+    QTest::qWait(300);
+    expectCentred(confirmation);
+}
+
 TEST(RealX, TheCloseBoxClosesItsWindowAlone) {
     QtApp app;
     showActive(app, "frmgtapick");

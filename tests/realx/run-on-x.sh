@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a private X server (Xvfb) with a window manager (openbox), as on a desktop:
 # with key auto-repeat, a clipboard shared with other programs, and window frames.
+# QUARNIX_X_SCREEN sets the screen's size (default 1280x1024x24).
 set -euo pipefail
 
 work="$(mktemp -d)"
@@ -14,7 +15,7 @@ cleanup() {
 trap cleanup EXIT
 
 # The server picks a free display itself and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${QUARNIX_X_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
@@ -27,7 +28,11 @@ if [ ! -s "$work/display" ]; then
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
+# A window manager that does not give new windows the keyboard by itself: the program must ask
+# for it, as not every desktop hands it over.
+sed 's|<focusNew>yes</focusNew>|<focusNew>no</focusNew>|' /etc/xdg/openbox/rc.xml >"$work/rc.xml"
+grep -q '<focusNew>no</focusNew>' "$work/rc.xml"
+openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
 wm_pid=$!
 # The window manager is ready once it has announced itself on the root window.
 for _ in $(seq 100); do

@@ -1,6 +1,7 @@
 // The whole program on the real Qt widgets (run headless with QT_QPA_PLATFORM=offscreen).
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -62,22 +63,41 @@ struct QtApp {
         return w != nullptr ? w : top(window);
     }
     std::string focusName(const std::string& window) { return forms[window].focusedControl(); }
-    // Sends a key to the window's focused control, the window being the active one, as it is
-    // when a user types into it (shortcuts only act in the active window).
+    // Waits until the window is the active one, as it is when the program has just shown it
+    // or given the keyboard back to it; fails the test when it does not become active.
+    bool waitActive(const std::string& window) {
+        const bool active = QTest::qWaitForWindowActive(top(window), 2000);
+        EXPECT_TRUE(active) << window << " does not have the keyboard";
+        return active;
+    }
+    // Makes a window the active one as a user does by clicking its title bar: for keys meant
+    // for a window that the program has not given the keyboard (one greyed under a dialog).
+    void activate(const std::string& window) {
+        top(window)->activateWindow();
+        waitActive(window);
+    }
+    // Sends a key where the keyboard is, once the window has it: to the application's focus
+    // widget, or to the window itself where no control has the focus.
     void key(const std::string& window, Qt::Key key,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QApplication::setActiveWindow(top(window));
-        QTest::keyClick(focus(window), key, modifiers);
+        if (waitActive(window)) {
+            QTest::keyClick(keyboardTarget(), key, modifiers);
+        }
     }
     // Types text key by key. Characters beyond ASCII (which QTest's own key clicks refuse) go
     // as key events carrying their text, as an input method delivers them.
     void typeInto(const std::string& window, const std::string& control, const QString& text) {
         type(widget(window, control), text);
     }
-    // Types into whatever has the focus in the window, the window being the active one.
+    // Types where the keyboard is, once the window has it.
     void typeHere(const std::string& window, const QString& text) {
-        QApplication::setActiveWindow(top(window));
-        type(focus(window), text);
+        if (waitActive(window)) {
+            type(keyboardTarget(), text);
+        }
+    }
+    static QWidget* keyboardTarget() {
+        QWidget* w = QApplication::focusWidget();
+        return w != nullptr ? w : QApplication::activeWindow();
     }
     static void type(QWidget* target, const QString& text) {
         for (char32_t codePoint : text.toUcs4()) {
