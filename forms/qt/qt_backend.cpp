@@ -85,8 +85,9 @@ public:
                         if (!item.shortcut.empty()) {
                             action->setShortcut(QKeySequence(qs(item.shortcut)));
                         }
-                        // A shortcut whose menu title is greyed does nothing, as the menu
-                        // itself cannot be opened then.
+                        // An item whose menu title is greyed does nothing, as the menu itself
+                        // cannot be opened then. Qt already drops such an item's shortcut, but
+                        // not a press through the accessibility interface.
                         QPointer<QMenu> owner(menu);
                         const std::string itemName = item.name;
                         QObject::connect(action, &QAction::triggered, top_,

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -223,6 +224,31 @@ TEST(ShellGui, ShortcutsOfAGreyedMenuDoNothing) {
     app.key("frmgtapick", Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(app.openedUrls.empty());
     EXPECT_FALSE(app.forms.isLoaded("frmaboutprogram"));
+}
+
+TEST(ShellGui, AGreyedMenuCannotBeUsedThroughAssistiveTechnologyEither) {
+    QtApp app;
+    app.forms.Show("frmgtapick");
+    app.clickButton("frmgtapick", "cmdexit");
+    // A screen reader presses menu items through the accessibility interface, whatever the
+    // state of the menu's title.
+    auto* menu = app.top("frmgtapick")->findChild<QMenu*>("mnuabout");
+    ASSERT_NE(menu, nullptr);
+    QAccessibleInterface* accessibleMenu = QAccessible::queryAccessibleInterface(menu);
+    ASSERT_NE(accessibleMenu, nullptr);
+    int pressed = 0;
+    for (int i = 0; i < accessibleMenu->childCount(); ++i) {
+        QAccessibleActionInterface* item = accessibleMenu->child(i)->actionInterface();
+        if (item != nullptr &&
+            item->actionNames().contains(QAccessibleActionInterface::pressAction())) {
+            item->doAction(QAccessibleActionInterface::pressAction());
+            ++pressed;
+        }
+    }
+    EXPECT_GT(pressed, 0);
+    QtApp::flush();
+    EXPECT_FALSE(app.forms.isLoaded("frmaboutprogram"));
+    EXPECT_TRUE(app.openedUrls.empty());
 }
 
 TEST(ShellGui, MenuShortcutsOpenTheirWindowsOverAGreyedMainWindow) {
