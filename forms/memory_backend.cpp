@@ -40,7 +40,19 @@ std::string MemoryWindow::text(const std::string& control) const {
 }
 
 void MemoryWindow::setText(const std::string& control, const std::string& text) {
-    state(control).text = text;
+    State& s = state(control);
+    const ControlDecl* decl = layout_->find(control);
+    if (decl == nullptr || decl->kind != Kind::TextBox || decl->multiLine) {
+        s.text = text;
+        return;
+    }
+    // As the real one-line boxes keep program text: up to the first line break, and no more
+    // characters than the maximum.
+    std::u32string kept = utf8ToCodePoints(text.substr(0, text.find_first_of("\r\n")));
+    if (decl->maxLength > 0 && kept.size() > static_cast<std::size_t>(decl->maxLength)) {
+        kept.resize(static_cast<std::size_t>(decl->maxLength));
+    }
+    s.text = codePointsToUtf8(kept);
 }
 
 int MemoryWindow::listIndex(const std::string& control) const {

@@ -16,6 +16,8 @@ public:
     explicit MemoryWindow(const WindowLayout& layout, std::uintptr_t handle);
 
     std::string text(const std::string& control) const override;
+    // A one-line box keeps program text as the real one does: up to its first line break and
+    // its maximum length.
     void setText(const std::string& control, const std::string& text) override;
     int listIndex(const std::string& control) const override;
     void setListIndex(const std::string& control, int index) override;
@@ -27,8 +29,8 @@ public:
     std::uintptr_t handle() const override { return handle_; }
 
     // Types text at the end of a box as the keyboard would: a read-only or disabled box takes
-    // nothing, a box with a maximum length takes characters only up to it. Returns the number
-    // of characters taken.
+    // nothing, a box with a maximum length takes characters (code points, as the real boxes
+    // count them) only up to it. Returns the number of characters taken.
     int type(const std::string& control, const std::string& utf8);
 
 private:

@@ -5,15 +5,22 @@
 
 namespace forms {
 
+namespace {
+
+bool hasControl(const WindowLayout& layout, const std::string& control) {
+    return layout.find(control) != nullptr || layout.findMenu(control) != nullptr ||
+           layout.findMenuItem(control) != nullptr;
+}
+
+}  // namespace
+
 Window::Window(const WindowDef& def, std::unique_ptr<NativeWindow> native)
     : def_(&def), native_(std::move(native)) {}
 
 void Window::requireControl(const std::string& control) const {
-    const auto& layout = def_->layout;
-    if (layout.find(control) == nullptr && layout.findMenu(control) == nullptr &&
-        layout.findMenuItem(control) == nullptr) {
+    if (!hasControl(def_->layout, control)) {
         // A misspelt control name is a programming error; fail loudly rather than silently.
-        throw std::out_of_range("window " + layout.name + " has no control " + control);
+        throw std::out_of_range("window " + def_->layout.name + " has no control " + control);
     }
 }
 
@@ -65,6 +72,13 @@ Forms::~Forms() {
 }
 
 void Forms::define(WindowDef def) {
+    // A handler under a misspelt name would never run; say so before the window is ever used.
+    for (const auto& [control, handler] : def.clicks) {
+        if (!hasControl(def.layout, control)) {
+            throw std::logic_error("window " + def.layout.name + " has a click handler for " +
+                                   control + ", which it does not have");
+        }
+    }
     std::string name = def.layout.name;
     defs_[name] = std::move(def);
 }
@@ -190,6 +204,7 @@ void Forms::click(const std::string& window, const std::string& control) {
         return;
     }
     const WindowDef& def = definition(window);
+    instances_.at(window)->requireControl(control);
     auto it = def.clicks.find(control);
     if (it == def.clicks.end()) {
         return;

@@ -60,6 +60,8 @@ public:
     Forms(const Forms&) = delete;
     Forms& operator=(const Forms&) = delete;
 
+    // Throws std::logic_error when a click handler is keyed by a name that is no control,
+    // menu title or menu item of the layout.
     void define(WindowDef def);
     bool isDefined(const std::string& window) const;
     const WindowDef& definition(const std::string& window) const;
@@ -87,7 +89,8 @@ public:
     bool openUrl(const std::string& url, std::uintptr_t ownerHandle = 0);
 
     // Runs the click handler of a control as if the user had clicked it. Used by backends and
-    // by tests; a click on a window that is not loaded, or after End, does nothing.
+    // by tests; a click on a window that is not loaded, or after End, does nothing, and one on
+    // a control the window does not have throws std::out_of_range.
     void click(const std::string& window, const std::string& control);
     // The window's close box: unloads that window and nothing else.
     void closeBox(const std::string& window);

@@ -10,8 +10,9 @@ struct TextMetrics {
     // One line of text: a one-line label is this high, and list rows follow the same pitch.
     int lineHeightTwips = 195;
     // How wide the 52 letters "A".."Z" then "a".."z" are when set side by side: the average
-    // width of a character, which decides where captions wrap and whether they fit.
-    int letterSpanTwips = 5000;
+    // width of a character, which decides where captions wrap and whether they fit. This is
+    // their width in an Arial-metric face at 8 points (334 px at 96 DPI).
+    int letterSpanTwips = 5010;
 };
 
 inline constexpr TextMetrics kLayoutText{};

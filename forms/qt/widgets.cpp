@@ -24,13 +24,56 @@ bool isEnterKey(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-// The box already holds no line break, so the first one in the edited text came with the text
-// just inserted, which ends at the cursor: drop the rest of that insertion.
+// Whether a character of two UTF-16 units starts at i.
+bool isPairAt(const QString& text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+}
+
+// Code points in the text; a lone surrogate counts as one.
+int characterCount(const QString& text) {
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isPairAt(text, i)) {
+            ++i;
+        }
+        ++count;
+    }
+    return count;
+}
+
+// Start of the code point that ends at `end`.
+qsizetype previousCharacter(const QString& text, qsizetype end) {
+    if (end >= 2 && text[end - 1].isLowSurrogate() && text[end - 2].isHighSurrogate()) {
+        return end - 2;
+    }
+    return end - 1;
+}
+
+// Sees every change of a LineBox, however it came (keys, paste, drop, input method, the
+// program). The box held a valid text before the change, so what makes the new text too long
+// or puts a line break in it came with the text just inserted, which ends at the cursor.
 class OneLineValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit OneLineValidator(LineBox* box) : QValidator(box), box_(box) {}
 
     State validate(QString& text, int& cursor) const override {
+        const QString proposed = text;
+        cutAtLineBreak(text, cursor);
+        if (box_->maxCharacters() > 0) {
+            cutToLength(text, cursor, box_->maxCharacters());
+        }
+        // When nothing of a user's edit is left, refusing it makes Qt undo the edit and keep
+        // the undo history, which a corrected text would wipe out. Program text (setText) has
+        // no history and is always corrected.
+        if (text != proposed && text == box_->acceptedText() && box_->isUndoAvailable()) {
+            return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    // Drops the rest of the insertion from its first line break on.
+    static void cutAtLineBreak(QString& text, int& cursor) {
         const auto isBreak = [](QChar c) { return c == u'\r' || c == u'\n'; };
         const auto first = std::find_if(text.cbegin(), text.cend(), isBreak);
         if (first != text.cend()) {
@@ -40,28 +83,136 @@ public:
             text.erase(std::remove_if(text.begin(), text.end(), isBreak), text.end());
             cursor = at;
         }
-        return Acceptable;
     }
+
+    // Drops whole characters from the end of the insertion until the text fits.
+    static void cutToLength(QString& text, int& cursor, int maxCharacters) {
+        int excess = characterCount(text) - maxCharacters;
+        if (excess <= 0) {
+            return;
+        }
+        qsizetype start = std::clamp<qsizetype>(cursor, 0, text.size());
+        const qsizetype end = start;
+        for (; excess > 0 && start > 0; --excess) {
+            start = previousCharacter(text, start);
+        }
+        text.remove(start, end - start);
+        cursor = static_cast<int>(start);
+        // Only if the cursor was not at the end of the insertion: cut the end of the text.
+        qsizetype size = text.size();
+        for (; excess > 0 && size > 0; --excess) {
+            size = previousCharacter(text, size);
+        }
+        text.truncate(size);
+        cursor = std::min(cursor, static_cast<int>(size));
+    }
+
+    LineBox* box_;
 };
 
-// The text document uses U+2029 as its own block separator, so a paragraph separator that is
-// part of the text is kept in the document as this noncharacter, which text never holds (the
-// document itself uses U+FDD0 and U+FDD1 to mark frames).
-constexpr char16_t kParagraphStandIn = 0xFDEF;
+// The text document keeps three characters for itself: U+2029 separates its blocks, U+FDD0 and
+// U+FDD1 mark frames, and text holding them would come back with line breaks in their place.
+// In the document they stand as lone low surrogates. No text can hold one: a lone surrogate is
+// not a character, and any that comes in becomes U+FFFD (as it would in UTF-8 anyway), so a
+// stand-in is never mistaken for the user's text. Each is one UTF-16 unit, as is the character
+// it stands for, so positions and lengths in the document are those of the text. A low
+// surrogate after a high one is the second half of a character, not a stand-in.
+struct StandIn {
+    char16_t character;
+    char16_t standIn;
+};
+constexpr StandIn kStandIns[] = {
+    {0x2029, 0xDC29},
+    {0xFDD0, 0xDDD0},
+    {0xFDD1, 0xDDD1},
+};
 
-// Text as the document holds it: every CR LF, lone CR or lone LF becomes a block break.
-QString toDocument(QString text) {
-    text.replace(QChar::ParagraphSeparator, QChar(kParagraphStandIn));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+QChar standInFor(QChar c) {
+    for (const StandIn& s : kStandIns) {
+        if (c.unicode() == s.character) {
+            return QChar(s.standIn);
+        }
+    }
+    return c;
 }
 
-// Raw document text (blocks separated by U+2029) as the box's text.
-QString fromDocument(QString raw) {
-    raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    raw.replace(QChar(kParagraphStandIn), QChar::ParagraphSeparator);
-    return raw;
+QChar characterFor(QChar standIn) {
+    for (const StandIn& s : kStandIns) {
+        if (standIn.unicode() == s.standIn) {
+            return QChar(s.character);
+        }
+    }
+    return QChar::ReplacementCharacter;
+}
+
+// Text as the document holds it: every CR LF, lone CR or lone LF becomes a block break.
+QString toDocument(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (isPairAt(text, i)) {
+            out += c;
+            out += text[++i];
+        } else if (c.isSurrogate()) {
+            out += QChar::ReplacementCharacter;
+        } else if (c == u'\r') {
+            out += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+        } else {
+            out += standInFor(c);
+        }
+    }
+    return out;
+}
+
+enum class BlockBreaks { AsCrLf, Kept };
+
+// Document text (blocks separated by U+2029) as the box's text.
+QString fromDocument(const QString& raw, BlockBreaks breaks = BlockBreaks::AsCrLf) {
+    QString out;
+    out.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw[i];
+        if (isPairAt(raw, i)) {
+            out += c;
+            out += raw[++i];
+        } else if (c.isSurrogate()) {
+            out += characterFor(c);
+        } else if (c == QChar::ParagraphSeparator && breaks == BlockBreaks::AsCrLf) {
+            out += QStringLiteral("\r\n");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Qt's editor drops typed text it does not know as a character (noncharacters, code points
+// newer than its tables, halves of one) and would take the document's own marks as breaks:
+// such text the box inserts itself. Ctrl and Ctrl+Shift keys stay shortcuts, as in Qt.
+bool insertsTypedTextItself(const QKeyEvent* event) {
+    const QString text = event->text();
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (text.isEmpty() || modifiers == Qt::ControlModifier ||
+        modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        return false;
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isPairAt(text, i)) {
+            const char32_t codePoint = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            if (QChar::category(codePoint) == QChar::Other_NotAssigned) {
+                return true;
+            }
+            ++i;
+        } else if (text[i].isSurrogate() || standInFor(text[i]) != text[i] ||
+                   text[i].category() == QChar::Other_NotAssigned) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -151,10 +302,12 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
-LineBox::LineBox(QWidget* parent, int maxLength) : QLineEdit(parent) {
-    // Without a maximum the box takes any length, not Qt's default of 32767 characters.
-    setMaxLength(maxLength > 0 ? maxLength : std::numeric_limits<int>::max());
-    // A validator sees every change, however it came (keys, paste, drop, input method).
+LineBox::LineBox(QWidget* parent, int maxLength)
+    : QLineEdit(parent), maxCharacters_(std::max(maxLength, 0)) {
+    // Qt's limit counts UTF-16 units and would cut a character in half; the validator keeps
+    // the limit instead. Without it the box also takes more than Qt's default of 32767.
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
     setValidator(new OneLineValidator(this));
 }
 
@@ -183,10 +336,10 @@ void MultiLineBox::setCrlfText(const QString& text) {
 }
 
 void MultiLineBox::keyPressEvent(QKeyEvent* event) {
-    if (event->text().contains(QChar::ParagraphSeparator)) {
-        // A typed paragraph separator is a character of the text, not a line break.
+    if (insertsTypedTextItself(event)) {
         if (!isReadOnly()) {
             insertPlainText(toDocument(event->text()));
+            ensureCursorVisible();
         }
         event->accept();
         return;
@@ -203,24 +356,36 @@ void MultiLineBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void MultiLineBox::inputMethodEvent(QInputMethodEvent* event) {
-    if (!event->commitString().contains(QChar::ParagraphSeparator)) {
+    const QString commit = toDocument(event->commitString());
+    if (commit == event->commitString()) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
     QInputMethodEvent mapped(event->preeditString(), event->attributes());
-    mapped.setCommitString(toDocument(event->commitString()), event->replacementStart(),
-                           event->replacementLength());
+    mapped.setCommitString(commit, event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&mapped);
     event->setAccepted(mapped.isAccepted());
 }
 
+QVariant MultiLineBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // The input method sees the text itself; stand-ins keep every position where it is.
+    QVariant value = QPlainTextEdit::inputMethodQuery(query);
+    if (value.typeId() == QMetaType::QString) {
+        value = fromDocument(value.toString(), BlockBreaks::Kept);
+    }
+    return value;
+}
+
 bool MultiLineBox::canInsertFromMimeData(const QMimeData* source) const {
-    return source != nullptr && source->hasText();
+    // What Qt 6.4 answers for a plain-text editor, spelt out to match insertFromMimeData().
+    return source != nullptr && !source->text().isEmpty();
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData* source) {
-    // The clipboard may hold nothing at all (no owner), or only rich text or a picture.
-    if (source == nullptr || isReadOnly() || !source->hasText()) {
+    // Qt's paste() calls this without asking canInsertFromMimeData(), also on a read-only box
+    // and with a clipboard that holds no text (no owner, rich text or a picture only); an
+    // empty insertion would still delete the selection. Qt's own version checks the same.
+    if (source == nullptr || isReadOnly() || source->text().isEmpty()) {
         return;
     }
     insertPlainText(toDocument(source->text()));

@@ -47,17 +47,29 @@ private:
 };
 
 // A one-line box: any length unless a maximum is given, and never a line break. Pasted,
-// dropped or composed text is cut at its first line break.
+// dropped or composed text is cut at its first line break. The maximum counts characters (code
+// points), not UTF-16 units: a character that does not fit is left out whole, never halved.
 class LineBox : public QLineEdit {
     Q_OBJECT
 public:
     LineBox(QWidget* parent, int maxLength);
+
+    // Characters the box takes at most; 0 for no limit. (Qt's own maxLength() stays off: it
+    // counts UTF-16 units.)
+    int maxCharacters() const { return maxCharacters_; }
+    // The text as it was before the change now being checked.
+    const QString& acceptedText() const { return accepted_; }
+
+private:
+    int maxCharacters_;
+    QString accepted_;
 };
 
 // A multi-line box whose text uses CR LF line ends, as the script text and the layouts do.
 // It takes plain text only and gives back exactly what it holds: only its own line breaks
-// read as CR LF; a no-break space or a line or paragraph separator stays that character, also
-// on the clipboard.
+// read as CR LF; any other character, be it a no-break space, a line or paragraph separator or
+// a noncharacter, stays that character, also on the clipboard and to an input method. Half of
+// a character (a lone surrogate) comes in as U+FFFD.
 class MultiLineBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -69,6 +81,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;

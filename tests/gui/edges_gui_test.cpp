@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <functional>
+#include <memory>
 
 #include "support/qt_app.h"
 #include "support/text.h"
@@ -229,6 +232,68 @@ TEST(MultiLineBoxEdges, PastePlainTextOnlyWithTheBoxLineBreaks) {
     QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(app.forms["frmsendemail"].Text("txtBody"),
               "1\r\n2\r\n3\u00a0x" + longText.toStdString());
+}
+
+struct NoText {
+    const char* what;
+    std::function<QMimeData*()> make;  // nullptr: the clipboard has no owner
+};
+
+TEST(MultiLineBoxEdges, PasteWithoutTextKeepsTheSelectionAndAReadOnlyBoxTakesNothing) {
+    const std::vector<NoText> clipboards = {
+        {"rich text",
+         [] {
+             auto* rich = new QMimeData;
+             rich->setHtml(QStringLiteral("<b>bold</b>"));
+             return rich;
+         }},
+        {"a picture",
+         [] {
+             auto* image = new QMimeData;
+             image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+             return image;
+         }},
+        {"an empty text",
+         [] {
+             auto* empty = new QMimeData;
+             empty->setText(QString());
+             return empty;
+         }},
+        {"nothing", [] { return static_cast<QMimeData*>(nullptr); }},
+    };
+    QtApp app;
+    app.forms.Show("frmsendemail");
+    auto* body = app.as<QPlainTextEdit>("frmsendemail", "txtBody");
+    app.forms["frmsendemail"].SetText("txtBody", "keep\r\nthis");
+    body->setFocus();
+    for (const NoText& c : clipboards) {
+        SCOPED_TRACE(c.what);
+        if (QMimeData* mime = c.make()) {
+            QGuiApplication::clipboard()->setMimeData(mime);
+        } else {
+            QGuiApplication::clipboard()->clear();
+        }
+        EXPECT_FALSE(body->canPaste());
+        body->selectAll();
+        QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(app.forms["frmsendemail"].Text("txtBody"), "keep\r\nthis");
+        EXPECT_EQ(body->textCursor().selectedText(), QStringLiteral("keep\u2029this"));
+        if (const std::unique_ptr<QMimeData> mime{c.make()}) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(body->viewport(), &enter);
+            EXPECT_FALSE(enter.isAccepted()) << "a drop without text is refused";
+        }
+    }
+
+    // A result box takes nothing, not even from its own paste slot.
+    app.forms.Show("frmaboutversion");
+    auto* features = app.as<QPlainTextEdit>("frmaboutversion", "txtaboutversionfeatures");
+    const std::string before = app.forms["frmaboutversion"].Text("txtaboutversionfeatures");
+    setClipboardText(QStringLiteral("pasted"));
+    features->selectAll();
+    features->paste();
+    EXPECT_EQ(app.forms["frmaboutversion"].Text("txtaboutversionfeatures"), before);
 }
 
 TEST(MultiLineBoxEdges, CopyAndCutPutCrLfOnTheClipboard) {

@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryFile>
@@ -198,6 +199,17 @@ TEST(RealX, WindowsAreCentredWithTheirFrame) {
     QTest::qWait(300);
     expectCentred(picker);
     EXPECT_EQ(picker->pos(), firstPlace) << "a later window is placed right at once";
+}
+
+TEST(RealX, AMiddleClickPastesWholeCharactersOnly) {
+    QtApp app;
+    showActive(app, "frmgta3vehicle");
+    auto* angle = app.as<QLineEdit>("frmgta3vehicle", "txtangle");
+    const QString smile = QStringLiteral("\U0001F600");
+    QGuiApplication::clipboard()->setText("1" + smile + smile + smile, QClipboard::Selection);
+    QTest::mouseClick(angle, Qt::MiddleButton);
+    // Three characters at most: the last one is refused whole, not split.
+    EXPECT_EQ(angle->text(), "1" + smile + smile);
 }
 
 // Run on a 640 x 480 screen, narrower than the main window.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -295,9 +296,7 @@ TEST(Greying, ListsHaveTheirSizesAndNameOnlyControlsOfTheirWindow) {
         const auto* list = basenabledisable::greyingListOf(window);
         ASSERT_NE(list, nullptr) << window;
         EXPECT_EQ(list->controls.size(), count) << window;
-        if (!app.forms.isDefined(window)) {
-            continue;  // windows of areas still being built
-        }
+        ASSERT_TRUE(app.forms.isDefined(window)) << window;
         const auto& layout = app.forms.definition(window).layout;
         for (auto control : list->controls) {
             const std::string name(control);
@@ -310,9 +309,7 @@ TEST(Greying, EachDisableGreysItsListAndNothingElse) {
     MemoryApp app;
     for (const auto& list : basenabledisable::greyingLists()) {
         const std::string window(list.window);
-        if (!app.forms.isDefined(window)) {
-            continue;
-        }
+        ASSERT_TRUE(app.forms.isDefined(window)) << window;
         basenabledisable::setListEnabled(app.forms, window, false);
         auto& instance = app.forms[window];
         for (const auto& control : instance.layout().controls) {
@@ -343,6 +340,45 @@ TEST(Runtime, AMisspeltControlIsAnErrorNotASilentNoOp) {
     MemoryApp app;
     EXPECT_THROW(app.forms["frmgtapick"].SetEnabled("cmdgta4", false), std::out_of_range);
     EXPECT_THROW(app.forms["frmnosuchwindow"], std::out_of_range);
+}
+
+forms::WindowDef windowWithClick(const std::string& name, const std::string& key) {
+    forms::WindowDef def;
+    def.layout.name = name;
+    def.layout.controls.push_back(forms::button("cmdok", "OK", {0, 0, 1200, 400}));
+    def.layout.menus.push_back({"mnufile", "&File", {{"mnuquit", "&Quit", "Ctrl+Q"}}});
+    def.clicks[key] = [](forms::Forms& f) { f.Unload("frmtest"); };
+    return def;
+}
+
+TEST(Runtime, AClickHandlerForNothingInTheLayoutIsRefusedWhenTheWindowIsDefined) {
+    forms::MemoryBackend backend;
+    forms::Forms forms(backend);
+    for (const char* key : {"cmdok", "mnufile", "mnuquit"}) {
+        EXPECT_NO_THROW(forms.define(windowWithClick("frmtest", key))) << key;
+    }
+    try {
+        forms.define(windowWithClick("frmother", "cmdokk"));
+        ADD_FAILURE() << "a handler for a control that does not exist was taken";
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(),
+                     "window frmother has a click handler for cmdokk, which it does not have");
+    }
+    EXPECT_FALSE(forms.isDefined("frmother"));
+    // The last good definition stands and its handler runs.
+    forms.Show("frmtest");
+    forms.click("frmtest", "mnuquit");
+    EXPECT_FALSE(forms.isLoaded("frmtest"));
+}
+
+TEST(Runtime, AClickOnAControlTheWindowDoesNotHaveIsAnError) {
+    MemoryApp app;
+    app.forms.Show("frmgtapick");
+    EXPECT_THROW(app.click("frmgtapick", "cmdgta4"), std::out_of_range);
+    // A control without a handler does nothing, and nor does a window that is not loaded.
+    app.click("frmgtapick", "mnuabout");
+    app.click("frmgta3codepick", "cmdgta4");
+    EXPECT_EQ(app.forms.visibleWindows(), std::vector<std::string>{"frmgtapick"});
 }
 
 TEST(Runtime, EveryWindowOfTheChainIsDefined) {
