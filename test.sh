@@ -6,11 +6,21 @@
 # format check, and fails when the expression matches no test.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/install-deps.sh --tests
+
+usage="usage: ./test.sh [CTEST-PATTERN]   (e.g. ./test.sh Gta3; with none it runs every test)"
+if [ $# -eq 1 ] && { [ "$1" = -h ] || [ "$1" = --help ]; }; then
+    echo "$usage"
+    exit 0
+fi
+# One pattern at most; anything that looks like an option is a typo, not a pattern.
+if [ $# -gt 1 ] || { [ $# -eq 1 ] && [[ "$1" == -* || -z "$1" ]]; }; then
+    echo "$usage" >&2
+    exit 2
+fi
+
+tools/install-deps.sh --tests --log build/install.log
 export QT_QPA_PLATFORM=offscreen
-# Qt wants a private runtime folder; a bare CI machine has none.
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+. tools/runtime-dir.sh
 jobs="$(nproc)"
 configure=(-DCMAKE_BUILD_TYPE=Debug -DQUARNIX_TESTS=ON -DQUARNIX_WERROR=ON)
 

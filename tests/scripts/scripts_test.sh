@@ -1,0 +1,272 @@
+#!/usr/bin/env bash
+# Drives run.sh, test.sh and tools/install-deps.sh as a person would, on copies of them, with
+# fakes of apt-get, dpkg-query, sudo, cmake and ctest first in PATH: nothing is installed or
+# built. The scripts run as a user who is not root, as most people do.
+# Usage: scripts_test.sh REPO-DIR   (the folder that holds run.sh, test.sh and tools/)
+set -euo pipefail
+
+src="$(cd "${1:?usage: scripts_test.sh REPO-DIR}" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+chmod 755 "$work"
+
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    as_user=("$(command -v setpriv)" --reuid=nobody --regid=nogroup --clear-groups)
+    user_name=nobody
+else
+    user_name="$(id -un)"
+fi
+
+# The fakes log each call to $FAKE_CALLS, one line each.
+mkdir "$work/fake" "$work/sudo" "$work/sys"
+cat >"$work/fake/dpkg-query" <<'EOF'
+#!/bin/bash
+# Reports the packages in $FAKE_MISSING as not installed, every other one as installed.
+pkg="${!#}"
+for m in ${FAKE_MISSING:-}; do
+    if [ "$m" = "$pkg" ]; then
+        echo "dpkg-query: no packages found matching $pkg" >&2
+        exit 1
+    fi
+done
+printf 'install ok installed'
+EOF
+cat >"$work/fake/apt-get" <<'EOF'
+#!/bin/bash
+# As chatty as the real one; with $FAKE_APT_FAIL set, the install step fails at the end.
+echo "apt-get $*" >>"$FAKE_CALLS"
+step=update
+[[ " $* " == *" install "* ]] && step=install
+for i in $(seq 200); do echo "apt-get $step output line $i"; done
+if [ "$step" = install ] && [ -n "${FAKE_APT_FAIL:-}" ]; then
+    echo "E: Unable to fetch some archives" >&2
+    exit 100
+fi
+EOF
+cat >"$work/sudo/sudo" <<'EOF'
+#!/bin/bash
+echo "sudo $*" >>"$FAKE_CALLS"
+exec "$@"
+EOF
+for tool in cmake ctest clang-format git; do
+    cat >"$work/fake/$tool" <<'EOF'
+#!/bin/bash
+echo "${0##*/} $*" >>"$FAKE_CALLS"
+EOF
+done
+chmod 755 "$work"/fake/* "$work"/sudo/*
+# The real tools the scripts use, and no others: no sudo unless a case adds it.
+for tool in bash cat chmod dirname env grep id mkdir mktemp nproc seq stat tail; do
+    ln -s "$(command -v "$tool")" "$work/sys/$tool"
+done
+
+passed=0
+failed=0
+box=""
+rc=0
+case_ok=true
+
+# A fresh copy of the scripts, owned by the user who runs them, with a fake program to start.
+new_box() {
+    box="$work/box$((passed + failed))-$RANDOM"
+    mkdir -p "$box/tools" "$box/build-run"
+    cp "$src/run.sh" "$src/test.sh" "$box/"
+    cp "$src/tools/install-deps.sh" "$src/tools/runtime-dir.sh" "$box/tools/"
+    cat >"$box/build-run/quarnix" <<'EOF'
+#!/bin/bash
+echo "quarnix $* runtime=${XDG_RUNTIME_DIR:-} $(stat -c '%a %U' "${XDG_RUNTIME_DIR:-/nonexistent}" 2>&1)" >>"$FAKE_CALLS"
+EOF
+    chmod 755 "$box/build-run/quarnix"
+    : >"$box/calls"
+    if [ ${#as_user[@]} -gt 0 ]; then
+        chown -R nobody:nogroup "$box"
+    fi
+}
+
+# run [VAR=VALUE ...] [--as-root] [--sudo] SCRIPT ARGS...: runs in the box with a clean
+# environment (no DISPLAY, no WAYLAND_DISPLAY), as the user unless --as-root.
+run() {
+    local vars=() user=("${as_user[@]}") path="$work/fake:$work/sys"
+    while [[ "$1" == *=* ]]; do
+        vars+=("$1")
+        shift
+    done
+    [ "$1" = --as-root ] && { user=(); shift; }
+    [ "$1" = --sudo ] && { path="$work/sudo:$path"; shift; }
+    rc=0
+    (cd "$box" && "${user[@]}" env -i PATH="$path" HOME="$box" FAKE_CALLS="$box/calls" \
+        "${vars[@]}" "$@" >"$box/out" 2>"$box/err") || rc=$?
+}
+
+expect() {
+    local what="$1"
+    shift
+    if ! "$@"; then
+        echo "    expected $what"
+        echo "    (exit code $rc; stdout, stderr, calls:)"
+        sed 's/^/      | /' "$box/out" "$box/err" "$box/calls" | tail -n 40
+        case_ok=false
+    fi
+}
+not() { ! "$@"; }
+one_usage_line_on_stderr() { [ "$(wc -l <"$box/err")" -eq 1 ] && grep -q "^usage: " "$box/err"; }
+said() { grep -qE -- "$1" "$box/out" "$box/err"; }
+called() { grep -qE -- "$1" "$box/calls"; }
+nothing_called() { [ ! -s "$box/calls" ]; }
+failed_with_code() { [ "$rc" -ne 0 ] && [ "$rc" -ne 127 ]; }
+printed_lines() { [ "$(cat "$box/out" "$box/err" | wc -l)" -le "$1" ]; }
+
+check() {
+    case_ok=true
+    "$1"
+    if $case_ok; then
+        echo "ok: $1"
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $1"
+        failed=$((failed + 1))
+    fi
+}
+
+a_user_installs_through_sudo_or_is_told_the_line_for_root() {
+    new_box
+    run FAKE_MISSING="cmake xvfb" ./test.sh Gta3
+    expect "a plain failure" failed_with_code
+    expect "the install line for every missing package" said 'apt-get install cmake xvfb$'
+    expect "no 'command not found'" not said "not found"
+    expect "no install and no build" nothing_called
+
+    new_box
+    run FAKE_MISSING="cmake xvfb" DISPLAY=:99 ./run.sh
+    expect "a plain failure" failed_with_code
+    expect "the install line, without the tests' packages" said 'apt-get install cmake$'
+    expect "no install and no build" nothing_called
+
+    new_box
+    run FAKE_MISSING="cmake" --sudo ./test.sh Gta3
+    expect "success" test "$rc" -eq 0
+    expect "apt-get through sudo" called '^sudo .*apt-get .*install .*cmake$'
+    expect "the build after the install" called '^cmake --build build'
+
+    if [ ${#as_user[@]} -gt 0 ]; then
+        new_box
+        run FAKE_MISSING="cmake" --as-root --sudo ./test.sh Gta3
+        expect "success" test "$rc" -eq 0
+        expect "apt-get without sudo" called '^apt-get .*install .*cmake$'
+        expect "no sudo" not called "^sudo"
+    fi
+}
+
+without_a_display_run_sh_stops_before_installing() {
+    new_box
+    run FAKE_MISSING="cmake" ./run.sh
+    expect "a plain failure" failed_with_code
+    expect "the reason" said 'needs a graphical desktop'
+    expect "no package check, no install, no build" nothing_called
+
+    new_box
+    run WAYLAND_DISPLAY=wayland-0 ./run.sh
+    expect "a Wayland desktop to be enough" called '^quarnix'
+}
+
+run_sh_gives_the_program_a_private_runtime_folder() {
+    # A folder of the usual name that someone else made first is not taken. (An empty one of
+    # the user's own is what an earlier run left.)
+    if [ ${#as_user[@]} -gt 0 ]; then
+        local taken
+        taken="/tmp/runtime-$(id -u nobody)"
+        if [ -O "$taken" ] || [ "$(stat -c %U "$taken" 2>/dev/null)" = nobody ]; then
+            rmdir "$taken" 2>/dev/null || true
+        fi
+        if [ ! -e "$taken" ]; then
+            mkdir -m 777 "$taken"
+            new_box
+            run DISPLAY=:99 ./run.sh
+            rmdir "$taken"
+            expect "a fresh folder of the user's, mode 700" called \
+                "^quarnix +runtime=/tmp/tmp[^ ]* 700 $user_name$"
+        fi
+    fi
+
+    new_box
+    run DISPLAY=:99 ./run.sh
+    expect "the program started" called '^quarnix'
+    expect "a runtime folder of the user's, mode 700" called "^quarnix +runtime=/.* 700 $user_name$"
+}
+
+# refused SCRIPT ARGS...: refused with one usage line on stderr, before doing anything.
+refused() {
+    new_box
+    run DISPLAY=:99 "$@"
+    expect "a failure for: $*" failed_with_code
+    expect "one usage line on stderr for: $*" \
+        one_usage_line_on_stderr
+    expect "nothing run for: $*" nothing_called
+}
+
+# helped SCRIPT ARGS...: prints the usage and succeeds, doing nothing else.
+helped() {
+    new_box
+    run "$@"
+    expect "success for: $*" test "$rc" -eq 0
+    expect "the usage on stdout for: $*" grep -q "^usage: " "$box/out"
+    expect "nothing run for: $*" nothing_called
+}
+
+arguments_that_are_not_understood_are_refused() {
+    refused ./test.sh Gta3 Extra
+    refused ./test.sh --verbose
+    refused ./test.sh ''
+    refused ./run.sh Extra
+    refused ./run.sh -h Extra
+    helped ./test.sh -h
+    helped ./test.sh --help
+    helped ./run.sh --help
+
+    new_box
+    run ./test.sh 'Mailto|Composer'
+    expect "the one pattern to reach ctest" called '^ctest .*-R Mailto\|Composer$'
+}
+
+the_install_prints_one_line_per_step() {
+    local command log
+    for command in "test.sh Gta3" "run.sh"; do
+        log=build/install.log
+        [ "$command" = run.sh ] && log=build-run/install.log
+        new_box
+        # Word splitting of the fixed commands above is meant.
+        # shellcheck disable=SC2086
+        run FAKE_MISSING="cmake" DISPLAY=:99 --sudo ./$command
+        expect "success of $command" test "$rc" -eq 0
+        expect "at most 4 lines from $command" printed_lines 4
+        expect "apt-get's whole output in $log" grep -qs "install output line 200" "$box/$log"
+
+        new_box
+        # shellcheck disable=SC2086
+        run DISPLAY=:99 --sudo ./$command
+        expect "at most 1 line from $command when nothing is missing" printed_lines 1
+        expect "no apt-get from $command when nothing is missing" not called "^apt-get"
+    done
+}
+
+a_failed_install_shows_the_end_of_its_log() {
+    new_box
+    run FAKE_MISSING="cmake" FAKE_APT_FAIL=1 --sudo ./test.sh Gta3
+    expect "a plain failure" failed_with_code
+    expect "the log's last lines" said 'install output line 200$'
+    expect "apt-get's error" said '^E: Unable to fetch'
+    expect "not the whole log" not said "install output line 100$"
+    expect "the log's path" said 'build/install.log'
+    expect "no build" not called "^cmake"
+}
+
+check a_user_installs_through_sudo_or_is_told_the_line_for_root
+check without_a_display_run_sh_stops_before_installing
+check run_sh_gives_the_program_a_private_runtime_folder
+check arguments_that_are_not_understood_are_refused
+check the_install_prints_one_line_per_step
+check a_failed_install_shows_the_end_of_its_log
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,12 @@
+# Sourced by run.sh and test.sh: Qt wants a private runtime folder, and a root shell, a bare
+# session or a CI machine has none. A folder of that name that another user made is not
+# private, so then a fresh one is made.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR" 2>/dev/null || true
+    if [ ! -O "$XDG_RUNTIME_DIR" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
+        XDG_RUNTIME_DIR="$(mktemp -d)"
+    fi
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR
+fi
