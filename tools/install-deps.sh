@@ -34,7 +34,7 @@ if $tests; then
         libgtest-dev googletest
         clang-format
         xvfb openbox x11-utils xdotool xclip
-        fonts-dejavu-core fonts-liberation fonts-urw-base35 fonts-noto-core
+        fontconfig fonts-dejavu-core fonts-liberation fonts-urw-base35 fonts-noto-core
     )
 fi
 

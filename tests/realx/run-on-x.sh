@@ -34,11 +34,21 @@ sed 's|<focusNew>yes</focusNew>|<focusNew>no</focusNew>|' /etc/xdg/openbox/rc.xm
 grep -q '<focusNew>no</focusNew>' "$work/rc.xml"
 openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
 wm_pid=$!
-# The window manager is ready once it has announced itself on the root window.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# The window manager is ready once it has announced itself on the root window with what it
+# supports, the activation of windows among it. Without it the tests would prove nothing.
+wm_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+        xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_ACTIVE_WINDOW'
+}
+for _ in $(seq 300); do
+    wm_ready && break
     sleep 0.1
 done
+if ! wm_ready; then
+    echo "openbox did not start:" >&2
+    cat "$work/openbox.log" >&2
+    exit 1
+fi
 
 export QT_QPA_PLATFORM=xcb
 "$@"
