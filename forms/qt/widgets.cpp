@@ -190,10 +190,10 @@ QString fromDocument(const QString& raw, BlockBreaks breaks = BlockBreaks::AsCrL
     return out;
 }
 
-// Qt's editor drops typed text it does not know as a character (noncharacters, code points
-// newer than its tables, halves of one) and would take the document's own marks as breaks:
-// such text the box inserts itself. Ctrl and Ctrl+Shift keys stay shortcuts, as in Qt.
-bool insertsTypedTextItself(const QKeyEvent* event) {
+// Whether Qt's editors would drop this typed text: they take only what they know as a
+// character, so noncharacters, code points newer than Qt's tables and halves of a character
+// are lost. Ctrl and Ctrl+Shift keys stay shortcuts, as in Qt.
+bool qtDropsTypedText(const QKeyEvent* event) {
     const QString text = event->text();
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (text.isEmpty() || modifiers == Qt::ControlModifier ||
@@ -207,12 +207,38 @@ bool insertsTypedTextItself(const QKeyEvent* event) {
                 return true;
             }
             ++i;
-        } else if (text[i].isSurrogate() || standInFor(text[i]) != text[i] ||
-                   text[i].category() == QChar::Other_NotAssigned) {
+        } else if (text[i].isSurrogate() || text[i].category() == QChar::Other_NotAssigned) {
             return true;
         }
     }
     return false;
+}
+
+// Typed text that the multi-line box inserts itself: what Qt would drop, and the characters
+// the document would take as its own marks.
+bool insertsTypedTextItself(const QKeyEvent* event) {
+    if (qtDropsTypedText(event)) {
+        return true;
+    }
+    const QString text = event->text();
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shortcut =
+        modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    return !shortcut &&
+           std::any_of(text.cbegin(), text.cend(), [](QChar c) { return standInFor(c) != c; });
+}
+
+// The text with each half of a character (a lone surrogate) as U+FFFD, as UTF-8 would have it.
+QString wholeCharacters(const QString& text) {
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (isPairAt(out, i)) {
+            ++i;
+        } else if (out[i].isSurrogate()) {
+            out[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -333,6 +359,18 @@ QString MultiLineBox::crlfText() const {
 
 void MultiLineBox::setCrlfText(const QString& text) {
     setPlainText(toDocument(text));
+}
+
+void LineBox::keyPressEvent(QKeyEvent* event) {
+    if (qtDropsTypedText(event)) {
+        // A noncharacter or a character newer than Qt's tables is still the user's text.
+        if (!isReadOnly()) {
+            insert(wholeCharacters(event->text()));
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void MultiLineBox::keyPressEvent(QKeyEvent* event) {

@@ -60,6 +60,9 @@ public:
     // The text as it was before the change now being checked.
     const QString& acceptedText() const { return accepted_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     int maxCharacters_;
     QString accepted_;

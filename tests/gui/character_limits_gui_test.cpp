@@ -102,6 +102,23 @@ TEST(CharacterLimits, EveryWayInCountsCharactersAndNeverSplitsOne) {
 }
 
 // Only where there is a selection clipboard (X11; the tests on a real X server run it).
+TEST(CharacterLimits, OneLineBoxesKeepTypedCharactersQtDoesNotKnow) {
+    QtApp app;
+    app.forms.Show("frmgta3weapon");
+    auto* name = app.as<QLineEdit>("frmgta3weapon", "txtgta3weaponname");
+    // Two noncharacters, one beyond the first plane, and a code point not yet assigned.
+    const QString unknown =
+        QStringLiteral("a\uFDD0b\uFFFE") + QChar(0xDB3F) + QChar(0xDFFE) + QStringLiteral("\u0378");
+    typeKeys(name, unknown);
+    EXPECT_EQ(app.forms["frmgta3weapon"].Text("txtgta3weaponname"),
+              "a\xEF\xB7\x90"
+              "b\xEF\xBF\xBE\xF3\x9F\xBF\xBE\xCD\xB8");
+    // The limit of a coordinate box holds for them as for any character.
+    auto* x = app.as<QLineEdit>("frmgta3weapon", "txtgta3weaponx");
+    typeKeys(x, QString(8, QChar(0xFDD0)));
+    EXPECT_EQ(x->text(), QString(7, QChar(0xFDD0)));
+}
+
 TEST(CharacterLimits, TextInsertedInsideLosesItsOwnEndNotTheTextAfterIt) {
     QtApp app;
     app.forms.Show("frmgta3weapon");
