@@ -26,11 +26,6 @@ using testsupport::spaced;
 const QString kSmile = QStringLiteral("\U0001F600");
 const std::string kSmile8 = "\xF0\x9F\x98\x80";
 
-void paste(QLineEdit* box, const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-}
-
 void drop(QLineEdit* box, const QString& text) {
     QMimeData mime;
     mime.setText(text);
@@ -46,19 +41,15 @@ void typeKeys(QLineEdit* box, const QString& text) {
     QtApp::type(box, text);
 }
 
-void compose(QLineEdit* box, const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(box, &event);
-}
-
 struct Route {
     const char* how;
     std::function<void(QLineEdit*, const QString&)> insert;
 };
 
-const std::vector<Route> kRoutes = {
-    {"paste", paste}, {"drop", drop}, {"typing", typeKeys}, {"input method", compose}};
+const std::vector<Route> kRoutes = {{"paste", QtApp::paste},
+                                    {"drop", drop},
+                                    {"typing", typeKeys},
+                                    {"input method", QtApp::compose}};
 
 struct LimitCase {
     const char* window;
@@ -126,13 +117,13 @@ TEST(CharacterLimits, TextInsertedInsideLosesItsOwnEndNotTheTextAfterIt) {
     x->setFocus();
     x->setText(QStringLiteral("1234"));
     x->setCursorPosition(2);
-    paste(x, "ab" + kSmile + "cd");
+    QtApp::paste(x, "ab" + kSmile + "cd");
     EXPECT_EQ(x->text(), "12ab" + kSmile + "34");
     EXPECT_EQ(x->cursorPosition(), 6);
 
     // A selection makes room for what replaces it.
     x->selectAll();
-    paste(x, kSmile.repeated(8));
+    QtApp::paste(x, kSmile.repeated(8));
     EXPECT_EQ(x->text(), kSmile.repeated(7));
     x->setSelection(12, 2);
     typeKeys(x, QStringLiteral("z"));
@@ -159,10 +150,10 @@ TEST(CharacterLimits, APastedEmojiReachesThePickupLineWholeOrNotAtAll) {
     app.typeInto("frmgta3weapon", "txtgta3weaponname", "bat");
     auto* x = app.as<QLineEdit>("frmgta3weapon", "txtgta3weaponx");
     x->setFocus();
-    paste(x, "123456" + kSmile);
+    QtApp::paste(x, "123456" + kSmile);
     auto* y = app.as<QLineEdit>("frmgta3weapon", "txtgta3weapony");
     y->setFocus();
-    paste(y, "123456" + kSmile + kSmile);
+    QtApp::paste(y, "123456" + kSmile + kSmile);
     app.typeInto("frmgta3weapon", "txtgta3weaponz", "3");
     app.clickButton("frmgta3weapon", "cmdgta3weapongeneratecode");
     QtApp::flush();
@@ -208,7 +199,7 @@ TEST(CharacterLimits, TheMemoryBackendTypesWhatTheRealBoxesTake) {
             qt.forms.Show(window);
             auto* box = qt.as<QLineEdit>(window, control);
             box->setFocus();
-            paste(box, QString::fromStdString(text));
+            QtApp::paste(box, QString::fromStdString(text));
             MemoryApp memory;
             memory.forms.Show(window);
             memory.type(window, control, text);

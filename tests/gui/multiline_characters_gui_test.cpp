@@ -43,17 +43,6 @@ std::string bodyText(QtApp& app) {
     return app.forms["frmsendemail"].Text("txtBody");
 }
 
-void paste(QPlainTextEdit* box, const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-}
-
-void compose(QPlainTextEdit* box, const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(box, &event);
-}
-
 void drop(QPlainTextEdit* box, const QString& text) {
     QMimeData mime;
     mime.setText(text);
@@ -83,8 +72,10 @@ TEST(MultiLineCharacters, ProgramTextComesBackUnchanged) {
 }
 
 TEST(MultiLineCharacters, EveryWayInKeepsEveryCharacter) {
-    const std::vector<Route> routes = {
-        {"typing", typeKeys}, {"paste", paste}, {"input method", compose}, {"drop", drop}};
+    const std::vector<Route> routes = {{"typing", typeKeys},
+                                       {"paste", QtApp::paste},
+                                       {"input method", QtApp::compose},
+                                       {"drop", drop}};
     for (const Route& route : routes) {
         SCOPED_TRACE(route.how);
         QtApp app;
@@ -98,7 +89,7 @@ TEST(MultiLineCharacters, EveryWayInKeepsEveryCharacter) {
 TEST(MultiLineCharacters, CopyCutAndUndoCarryEveryCharacter) {
     QtApp app;
     QPlainTextEdit* body = emptyBody(app);
-    paste(body, kMarks + "\r\n" + kMarks);
+    QtApp::paste(body, kMarks + "\r\n" + kMarks);
     const std::string pasted = bodyText(app);
     ASSERT_EQ(pasted, utf8(kMarks + "\r\n" + kMarks));
 
@@ -132,7 +123,8 @@ TEST(MultiLineCharacters, HalvesOfCharactersComeInAsReplacementCharacters) {
     const char16_t units[] = {u'x', 0xDC29, 0xDDD0, u'y', 0xD83D, u'z', 0xDC00, 0xD800};
     const QString halves(reinterpret_cast<const QChar*>(units), std::size(units));
     const std::string replaced = "x\xEF\xBF\xBD\xEF\xBF\xBDy\xEF\xBF\xBDz\xEF\xBF\xBD\xEF\xBF\xBD";
-    const std::vector<Route> routes = {{"paste", paste}, {"input method", compose}, {"drop", drop}};
+    const std::vector<Route> routes = {
+        {"paste", QtApp::paste}, {"input method", QtApp::compose}, {"drop", drop}};
     for (const Route& route : routes) {
         SCOPED_TRACE(route.how);
         QtApp app;
@@ -153,7 +145,7 @@ TEST(MultiLineCharacters, HalvesOfCharactersComeInAsReplacementCharacters) {
 TEST(MultiLineCharacters, CursorKeysSelectionDeletionAndDrawingTakeThemOneByOne) {
     QtApp app;
     QPlainTextEdit* body = emptyBody(app);
-    paste(body, QStringLiteral("\U0001F429\u2029x\uFDD0\uFDD1y"));
+    QtApp::paste(body, QStringLiteral("\U0001F429\u2029x\uFDD0\uFDD1y"));
     body->grab();
     // Word steps and a double click measure the text too; they change nothing.
     for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right}) {
@@ -186,7 +178,7 @@ TEST(MultiLineCharacters, CursorKeysSelectionDeletionAndDrawingTakeThemOneByOne)
 TEST(MultiLineCharacters, AnInputMethodReadsTheTextAsItIs) {
     QtApp app;
     QPlainTextEdit* body = emptyBody(app);
-    paste(body, QStringLiteral("a\u2029b\uFDD0c\uFDD1d\r\nnext"));
+    QtApp::paste(body, QStringLiteral("a\u2029b\uFDD0c\uFDD1d\r\nnext"));
     body->moveCursor(QTextCursor::Start);
     body->moveCursor(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     EXPECT_EQ(body->inputMethodQuery(Qt::ImSurroundingText).toString(),
@@ -218,7 +210,7 @@ TEST(MultiLineCharacters, TheComposerSendsTheBodyAsTyped) {
     app.forms.Show("frmgtapick");
     app.forms.click("frmgtapick", "mnuemail");
     QPlainTextEdit* body = emptyBody(app);
-    paste(body, QStringLiteral("a\uFDD0b\uFDEFc\uFDD1d\u2029e"));
+    QtApp::paste(body, QStringLiteral("a\uFDD0b\uFDEFc\uFDD1d\u2029e"));
     app.clickButton("frmsendemail", "cmdSend");
     ASSERT_EQ(app.openedUrls.size(), 1u);
     const QByteArray sent = app.openedUrls[0].toEncoded();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -108,6 +110,17 @@ struct QtApp {
                                     QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
             }
         }
+    }
+    // Pastes text through the clipboard with Ctrl+V, as a user does.
+    static void paste(QWidget* box, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    // Commits text as an input method does.
+    static void compose(QWidget* box, const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(box, &event);
     }
     void clickButton(const std::string& window, const std::string& control) {
         QTest::mouseClick(widget(window, control), Qt::LeftButton);
