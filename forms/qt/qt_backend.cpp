@@ -40,10 +40,6 @@ std::string utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-// Below this the text would be too small to read; a font that does not fit even then is used
-// at this size.
-constexpr int kSmallestPixelSize = 8;
-
 QRect toPixels(const Rect& r) {
     return QRect(px(r.x), px(r.y), px(r.width), px(r.height));
 }
@@ -425,6 +421,10 @@ QWidget* controlWidget(NativeWindow& native, const std::string& control) {
 }
 
 namespace {
+
+// Below this the text would be too small to read; a font that does not fit even then is used
+// at this size.
+constexpr int kSmallestPixelSize = 8;
 
 // The desktop's font at the largest size whose text takes no more room than the layouts give.
 QFont fitLayoutText(QFont font) {

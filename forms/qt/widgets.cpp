@@ -145,20 +145,30 @@ QChar characterFor(QChar standIn) {
     return QChar::ReplacementCharacter;
 }
 
-// Text as the document holds it: every CR LF, lone CR or lone LF becomes a block break.
+// The text with each half of a character (a lone surrogate) as U+FFFD, as UTF-8 would have it.
+QString wholeCharacters(const QString& text) {
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (isPairAt(out, i)) {
+            ++i;
+        } else if (out[i].isSurrogate()) {
+            out[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return out;
+}
+
+// Text as the document holds it: every CR LF, lone CR or lone LF becomes a block break. The
+// halves of a character pass through standInFor() unchanged.
 QString toDocument(const QString& text) {
+    const QString whole = wholeCharacters(text);
     QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (isPairAt(text, i)) {
-            out += c;
-            out += text[++i];
-        } else if (c.isSurrogate()) {
-            out += QChar::ReplacementCharacter;
-        } else if (c == u'\r') {
+    out.reserve(whole.size());
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        const QChar c = whole[i];
+        if (c == u'\r') {
             out += u'\n';
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+            if (i + 1 < whole.size() && whole[i + 1] == u'\n') {
                 ++i;
             }
         } else {
@@ -190,14 +200,19 @@ QString fromDocument(const QString& raw, BlockBreaks breaks = BlockBreaks::AsCrL
     return out;
 }
 
+// Ctrl and Ctrl+Shift keys are shortcuts, not typed text, as in Qt.
+bool isShortcutKey(const QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    return modifiers == Qt::ControlModifier ||
+           modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 // Whether Qt's editors would drop this typed text: they take only what they know as a
 // character, so noncharacters, code points newer than Qt's tables and halves of a character
-// are lost. Ctrl and Ctrl+Shift keys stay shortcuts, as in Qt.
+// are lost.
 bool qtDropsTypedText(const QKeyEvent* event) {
     const QString text = event->text();
-    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (text.isEmpty() || modifiers == Qt::ControlModifier ||
-        modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    if (text.isEmpty() || isShortcutKey(event)) {
         return false;
     }
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -221,24 +236,8 @@ bool insertsTypedTextItself(const QKeyEvent* event) {
         return true;
     }
     const QString text = event->text();
-    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const bool shortcut =
-        modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
-    return !shortcut &&
+    return !isShortcutKey(event) &&
            std::any_of(text.cbegin(), text.cend(), [](QChar c) { return standInFor(c) != c; });
-}
-
-// The text with each half of a character (a lone surrogate) as U+FFFD, as UTF-8 would have it.
-QString wholeCharacters(const QString& text) {
-    QString out = text;
-    for (qsizetype i = 0; i < out.size(); ++i) {
-        if (isPairAt(out, i)) {
-            ++i;
-        } else if (out[i].isSurrogate()) {
-            out[i] = QChar::ReplacementCharacter;
-        }
-    }
-    return out;
 }
 
 }  // namespace

@@ -37,10 +37,6 @@ void drop(QLineEdit* box, const QString& text) {
     QApplication::sendEvent(box, &event);
 }
 
-void typeKeys(QLineEdit* box, const QString& text) {
-    QtApp::type(box, text);
-}
-
 struct Route {
     const char* how;
     std::function<void(QLineEdit*, const QString&)> insert;
@@ -48,7 +44,7 @@ struct Route {
 
 const std::vector<Route> kRoutes = {{"paste", QtApp::paste},
                                     {"drop", drop},
-                                    {"typing", typeKeys},
+                                    {"typing", QtApp::type},
                                     {"input method", QtApp::compose}};
 
 struct LimitCase {
@@ -100,13 +96,13 @@ TEST(CharacterLimits, OneLineBoxesKeepTypedCharactersQtDoesNotKnow) {
     // Two noncharacters, one beyond the first plane, and a code point not yet assigned.
     const QString unknown =
         QStringLiteral("a\uFDD0b\uFFFE") + QChar(0xDB3F) + QChar(0xDFFE) + QStringLiteral("\u0378");
-    typeKeys(name, unknown);
+    QtApp::type(name, unknown);
     EXPECT_EQ(app.forms["frmgta3weapon"].Text("txtgta3weaponname"),
               "a\xEF\xB7\x90"
               "b\xEF\xBF\xBE\xF3\x9F\xBF\xBE\xCD\xB8");
     // The limit of a coordinate box holds for them as for any character.
     auto* x = app.as<QLineEdit>("frmgta3weapon", "txtgta3weaponx");
-    typeKeys(x, QString(8, QChar(0xFDD0)));
+    QtApp::type(x, QString(8, QChar(0xFDD0)));
     EXPECT_EQ(x->text(), QString(7, QChar(0xFDD0)));
 }
 
@@ -126,7 +122,7 @@ TEST(CharacterLimits, TextInsertedInsideLosesItsOwnEndNotTheTextAfterIt) {
     QtApp::paste(x, kSmile.repeated(8));
     EXPECT_EQ(x->text(), kSmile.repeated(7));
     x->setSelection(12, 2);
-    typeKeys(x, QStringLiteral("z"));
+    QtApp::type(x, QStringLiteral("z"));
     EXPECT_EQ(x->text(), kSmile.repeated(6) + "z");
 }
 
@@ -137,7 +133,7 @@ TEST(CharacterLimits, AKeyRefusedByAFullBoxKeepsWhatUndoCanTakeBack) {
     x->setFocus();
     QTest::keyClicks(x, "1234567");
     QTest::keyClick(x, Qt::Key_8);
-    typeKeys(x, kSmile);
+    QtApp::type(x, kSmile);
     EXPECT_EQ(x->text(), "1234567");
     QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(x->text(), "");

@@ -53,10 +53,6 @@ void drop(QPlainTextEdit* box, const QString& text) {
     QApplication::sendEvent(box->viewport(), &event);
 }
 
-void typeKeys(QPlainTextEdit* box, const QString& text) {
-    QtApp::type(box, text);
-}
-
 struct Route {
     const char* how;
     std::function<void(QPlainTextEdit*, const QString&)> insert;
@@ -72,7 +68,7 @@ TEST(MultiLineCharacters, ProgramTextComesBackUnchanged) {
 }
 
 TEST(MultiLineCharacters, EveryWayInKeepsEveryCharacter) {
-    const std::vector<Route> routes = {{"typing", typeKeys},
+    const std::vector<Route> routes = {{"typing", QtApp::type},
                                        {"paste", QtApp::paste},
                                        {"input method", QtApp::compose},
                                        {"drop", drop}};

@@ -58,12 +58,6 @@ struct QtApp {
     T* as(const std::string& window, const std::string& control) {
         return qobject_cast<T*>(widget(window, control));
     }
-    // The widget that has the keyboard focus in a window; the window itself when no control
-    // has it (every one greyed, say).
-    QWidget* focus(const std::string& window) {
-        QWidget* w = top(window)->focusWidget();
-        return w != nullptr ? w : top(window);
-    }
     std::string focusName(const std::string& window) { return forms[window].focusedControl(); }
     // Waits until the window is the active one, as it is when the program has just shown it
     // or given the keyboard back to it; fails the test when it does not become active.
