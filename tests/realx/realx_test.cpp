@@ -73,12 +73,22 @@ QString clipboardSeenByAnotherProgram() {
             {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")}));
 }
 
-// Shows a window and waits until the window manager has framed and activated it.
+// The window that the window manager holds active, as other programs (xdotool) see it.
+QString activeOnTheServer() {
+    return QString::fromUtf8(run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}))
+        .trimmed();
+}
+
+// Shows a window and waits until the window manager has framed and activated it: keys that
+// the X server sends go there only then, whatever Qt already believes.
 QWidget* showActive(QtApp& app, const std::string& window) {
     app.forms.Show(window);
     QWidget* top = app.top(window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(top));
     EXPECT_TRUE(QTest::qWaitFor([top] { return top->frameGeometry() != top->geometry(); }, 3000));
+    const QString id = QString::number(top->winId());
+    EXPECT_TRUE(QTest::qWaitFor([&id] { return activeOnTheServer() == id; }, 3000))
+        << window << " is not active on the X server";
     return top;
 }
 
