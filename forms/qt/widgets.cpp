@@ -1,10 +1,13 @@
 #include "forms/qt/widgets.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -62,13 +65,13 @@ public:
         if (box_->maxCharacters() > 0) {
             cutToLength(text, cursor, box_->maxCharacters());
         }
-        // When nothing of a user's edit is left, refusing it makes Qt undo the edit and keep
-        // the undo history, which a corrected text would wipe out. Program text (setText) has
-        // no history and is always corrected.
-        if (text != proposed && text == box_->acceptedText() && box_->isUndoAvailable()) {
-            return Invalid;
+        // Program text (setText) has no history and is always corrected; a user's edit has
+        // one, which a corrected text would wipe out.
+        if (text == proposed || !box_->isUndoAvailable()) {
+            return Acceptable;
         }
-        return Acceptable;
+        box_->cutEdit(text, cursor);
+        return Invalid;
     }
 
 private:
@@ -358,6 +361,91 @@ QString MultiLineBox::crlfText() const {
 
 void MultiLineBox::setCrlfText(const QString& text) {
     setPlainText(toDocument(text));
+}
+
+void LineBox::cutEdit(const QString& cut, int cursor) {
+    cut_ = true;
+    pending_.reset();
+    if (cut != accepted_) {
+        pending_ = PendingEdit{accepted_, cut, cursor};
+        // Every way in ends in one of the box's events or menu entries, which make the edit
+        // at once; this is for any other caller of paste() or insert().
+        QMetaObject::invokeMethod(this, &LineBox::makePendingEdit, Qt::QueuedConnection);
+    }
+}
+
+void LineBox::makePendingEdit() {
+    if (!pending_) {
+        return;
+    }
+    const PendingEdit edit = *std::exchange(pending_, std::nullopt);
+    const QString now = text();
+    if (now != edit.from) {
+        return;  // the text has changed since
+    }
+    // Qt has put back the selection or the cursor the refused edit started from; the cut edit
+    // replaces the same part where it can, else the part that differs.
+    int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    int end = hasSelectedText() ? selectionEnd() : start;
+    const QString& to = edit.to;
+    const bool samePart = to.size() >= now.size() - (end - start) &&
+                          to.startsWith(QStringView(now).left(start)) &&
+                          to.endsWith(QStringView(now).mid(end));
+    if (!samePart) {
+        start = 0;
+        while (start < now.size() && start < to.size() && now[start] == to[start]) {
+            ++start;
+        }
+        end = static_cast<int>(now.size());
+        auto toEnd = to.size();
+        while (end > start && toEnd > start && now[end - 1] == to[toEnd - 1]) {
+            --end;
+            --toEnd;
+        }
+    }
+    const QString inserted = to.mid(start, to.size() - (now.size() - (end - start)));
+    startUndoStep();
+    setSelection(start, end - start);
+    insert(inserted);
+    setCursorPosition(edit.cursor);
+}
+
+void LineBox::startUndoStep() {
+    // Qt starts a new undo step when the cursor moves, or when an empty box is cleared; without
+    // one, undo would take the cut edit back together with the typing or deletion before it.
+    if (text().isEmpty()) {
+        clear();
+    } else {
+        const int at = cursorPosition();
+        setCursorPosition(at > 0 ? at - 1 : at + 1);
+    }
+}
+
+bool LineBox::event(QEvent* event) {
+    const bool handled = QLineEdit::event(event);
+    makePendingEdit();
+    return handled;
+}
+
+void LineBox::dropEvent(QDropEvent* event) {
+    cut_ = false;
+    QLineEdit::dropEvent(event);
+    makePendingEdit();
+    // The source deletes what it moved: text the box could not take whole stays there too.
+    if (cut_ && event->isAccepted()) {
+        event->setDropAction(Qt::CopyAction);
+    }
+}
+
+void LineBox::contextMenuEvent(QContextMenuEvent* event) {
+    // As QLineEdit's own, but the menu's entries act outside the box's events: a cut edit that
+    // one leaves (Paste) is made as soon as it is done.
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        connect(action, &QAction::triggered, this, &LineBox::makePendingEdit);
+    }
+    menu->popup(event->globalPos());
 }
 
 void LineBox::keyPressEvent(QKeyEvent* event) {

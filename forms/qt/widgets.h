@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace forms::qt {
 
@@ -49,6 +50,8 @@ private:
 // A one-line box: any length unless a maximum is given, and never a line break. Pasted,
 // dropped or composed text is cut at its first line break. The maximum counts characters (code
 // points), not UTF-16 units: a character that does not fit is left out whole, never halved.
+// A cut insertion is one edit that undo takes back, and a drop that the box cannot take whole
+// is a copy: the source keeps its text.
 class LineBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -59,13 +62,30 @@ public:
     int maxCharacters() const { return maxCharacters_; }
     // The text as it was before the change now being checked.
     const QString& acceptedText() const { return accepted_; }
+    // The user's edit now being checked must be cut to `cut`, with the cursor at `cursor`.
+    // Qt would wipe the undo history to correct it, so the edit is refused (Qt takes it back
+    // and keeps the history) and the box makes the cut edit itself once Qt is done with it.
+    void cutEdit(const QString& cut, int cursor);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    struct PendingEdit {
+        QString from;
+        QString to;
+        int cursor;
+    };
+    void makePendingEdit();
+    void startUndoStep();
+
     int maxCharacters_;
     QString accepted_;
+    std::optional<PendingEdit> pending_;
+    bool cut_ = false;  // an edit was cut since this was last cleared
 };
 
 // A multi-line box whose text uses CR LF line ends, as the script text and the layouts do.

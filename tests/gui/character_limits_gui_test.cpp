@@ -26,15 +26,25 @@ using testsupport::spaced;
 const QString kSmile = QStringLiteral("\U0001F600");
 const std::string kSmile8 = "\xF0\x9F\x98\x80";
 
-void drop(QLineEdit* box, const QString& text) {
+// Drops text at the right end of the box, after the text already there, as a source that
+// allows a copy or a move and asks for `proposed`; gives back what the box did with it.
+Qt::DropAction dropAs(QLineEdit* box, const QString& text, Qt::DropAction proposed) {
     QMimeData mime;
     mime.setText(text);
-    // At the right end, after the text already there.
     const QPoint at(box->width() - 3, box->height() / 2);
-    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    const Qt::DropActions allowed = Qt::CopyAction | Qt::MoveAction;
+    // Shift asks for a move, as on the desktop.
+    const auto modifiers = proposed == Qt::MoveAction ? Qt::ShiftModifier : Qt::NoModifier;
+    QDragEnterEvent enter(at, allowed, &mime, Qt::LeftButton, modifiers);
     QApplication::sendEvent(box, &enter);
-    QDropEvent event(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent event(at, allowed, &mime, Qt::LeftButton, modifiers);
+    EXPECT_EQ(event.proposedAction(), proposed);
     QApplication::sendEvent(box, &event);
+    return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
+}
+
+void drop(QLineEdit* box, const QString& text) {
+    dropAs(box, text, Qt::CopyAction);
 }
 
 struct Route {
@@ -137,6 +147,88 @@ TEST(CharacterLimits, AKeyRefusedByAFullBoxKeepsWhatUndoCanTakeBack) {
     EXPECT_EQ(x->text(), "1234567");
     QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(x->text(), "");
+}
+
+void undo(QWidget* box) {
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+}
+void redo(QWidget* box) {
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+TEST(CharacterLimits, ACutInsertionIsOneEditThatUndoTakesBackAndRedoMakesAgain) {
+    struct UndoCase {
+        QString typed;
+        QString inserted;
+        QString kept;
+    };
+    const std::vector<UndoCase> cases = {
+        {"12345", "abcdef", "12345ab"},
+        {"xy", "ab\ncd", "xyab"},
+        {"12345", "6" + kSmile + kSmile, "123456" + kSmile},
+    };
+    for (const Route& route : kRoutes) {
+        if (route.how == std::string("typing")) {
+            continue;  // each typed key is an edit of its own
+        }
+        for (const UndoCase& c : cases) {
+            SCOPED_TRACE(std::string(route.how) + ": " + c.inserted.toStdString());
+            QtApp app;
+            app.forms.Show("frmgta3weapon");
+            auto* x = app.as<QLineEdit>("frmgta3weapon", "txtgta3weaponx");
+            x->setFocus();
+            QtApp::type(x, c.typed);
+            route.insert(x, c.inserted);
+            EXPECT_EQ(x->text(), c.kept);
+            undo(x);
+            EXPECT_EQ(x->text(), c.typed);
+            redo(x);
+            EXPECT_EQ(x->text(), c.kept);
+            undo(x);
+            undo(x);
+            EXPECT_EQ(x->text(), "") << "what was typed before is still in the history";
+        }
+    }
+
+    // Into a box just emptied: the emptying stays an edit of its own.
+    QtApp app;
+    app.forms.Show("frmgta3weapon");
+    auto* x = app.as<QLineEdit>("frmgta3weapon", "txtgta3weaponx");
+    x->setFocus();
+    QtApp::type(x, QStringLiteral("12345"));
+    x->selectAll();
+    QTest::keyClick(x, Qt::Key_Delete);
+    QtApp::paste(x, QStringLiteral("abcdefgh"));
+    EXPECT_EQ(x->text(), "abcdefg");
+    undo(x);
+    EXPECT_EQ(x->text(), "");
+    undo(x);
+    EXPECT_EQ(x->text(), "12345");
+}
+
+TEST(CharacterLimits, ADropTheBoxCannotTakeWholeIsACopySoTheSourceKeepsItsText) {
+    struct MoveCase {
+        QString before;
+        QString dropped;
+        QString kept;
+        Qt::DropAction done;
+    };
+    const std::vector<MoveCase> cases = {
+        {"12345", "67", "1234567", Qt::MoveAction},
+        {"12345", "abcdef", "12345ab", Qt::CopyAction},
+        {"12", "ab\r\ncd", "12ab", Qt::CopyAction},
+        {"12345", "6" + kSmile + kSmile, "123456" + kSmile, Qt::CopyAction},
+        {"1234567", "8", "1234567", Qt::CopyAction},
+    };
+    for (const MoveCase& c : cases) {
+        SCOPED_TRACE(c.dropped.toStdString());
+        QtApp app;
+        app.forms.Show("frmgta3weapon");
+        auto* x = app.as<QLineEdit>("frmgta3weapon", "txtgta3weaponx");
+        x->setText(c.before);
+        EXPECT_EQ(dropAs(x, c.dropped, Qt::MoveAction), c.done);
+        EXPECT_EQ(x->text(), c.kept);
+    }
 }
 
 TEST(CharacterLimits, APastedEmojiReachesThePickupLineWholeOrNotAtAll) {
