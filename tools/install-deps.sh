@@ -33,7 +33,7 @@ if $tests; then
     packages+=(
         libgtest-dev googletest
         clang-format
-        xvfb openbox x11-utils xdotool xclip
+        xvfb openbox x11-utils xdotool xclip wmctrl
         fontconfig fonts-dejavu-core fonts-liberation fonts-urw-base35 fonts-noto-core
     )
 fi

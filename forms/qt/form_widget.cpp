@@ -15,8 +15,7 @@ void Desktop::activated(FormWidget* window) {
     activationOrder_.emplace_back(window);
 }
 
-void Desktop::leaving(FormWidget* window) {
-    const bool hadKeyboard = !activationOrder_.empty() && activationOrder_.back() == window;
+void Desktop::leaving(FormWidget* window, bool hadKeyboard) {
     std::erase_if(activationOrder_, [window](const QPointer<FormWidget>& w) {
         return w.isNull() || w == window || !w->isVisible();
     });
@@ -48,9 +47,12 @@ void FormWidget::showActive() {
 }
 
 void FormWidget::dismiss() {
+    // Asked now, not from the order the windows were activated in: that cannot tell whether
+    // another program has taken the keyboard since.
+    const bool hadKeyboard = isActiveWindow();
     hide();
     if (desktop_ != nullptr) {
-        desktop_->leaving(this);
+        desktop_->leaving(this, hadKeyboard);
         desktop_ = nullptr;  // the widget may outlive the backend until it is deleted
     }
     checkFrame_ = false;

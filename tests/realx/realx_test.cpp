@@ -92,6 +92,47 @@ QWidget* showActive(QtApp& app, const std::string& window) {
     return top;
 }
 
+// Another program's window (xmessage), made the active one through the window manager as a
+// user's click would; it goes away with this object.
+class OtherProgram {
+public:
+    OtherProgram() {
+        const QString title = QStringLiteral("Quarnix test: another program");
+        process_.start(QStringLiteral("xmessage"),
+                       {QStringLiteral("-title"), title, QStringLiteral("another program")});
+        EXPECT_TRUE(process_.waitForStarted(5000)) << "xmessage did not start";
+        window_ = QString::fromUtf8(run(QStringLiteral("xdotool"),
+                                        {QStringLiteral("search"), QStringLiteral("--sync"),
+                                         QStringLiteral("--name"), title}))
+                      .section(u'\n', 0, 0)
+                      .trimmed();
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window_});
+        EXPECT_TRUE(QTest::qWaitFor([this] { return activeOnTheServer() == window_; }, 3000))
+            << "the other program is not active";
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }, 3000))
+            << "Quarnix still believes it has the keyboard";
+    }
+    ~OtherProgram() {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+
+    const QString& window() const { return window_; }
+
+private:
+    QProcess process_;
+    QString window_;
+};
+
+// Closes a window as a taskbar's close does: the window manager asks it to close.
+void closeThroughTheWindowManager(QWidget* top) {
+    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"),
+                                   QStringLiteral("0x%1").arg(top->winId(), 0, 16)});
+}
+
 TEST(RealX, PasteNeverCrashesWhateverTheClipboardHolds) {
     QtApp app;
     showActive(app, "frmsendemail");
@@ -257,6 +298,21 @@ TEST(RealX, TheCloseBoxClosesItsWindowAlone) {
     keys({"alt+F4"});
     EXPECT_EQ(app.quits, 1);
     EXPECT_TRUE(app.forms.loadedWindows().empty());
+}
+
+TEST(RealX, AConfirmationClosedWhileAnotherProgramIsActiveLeavesItTheKeyboard) {
+    QtApp app;
+    showActive(app, "frmgtapick");
+    app.clickButton("frmgtapick", "cmdexit");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.top("frmgtagpexit")));
+    OtherProgram other;
+    closeThroughTheWindowManager(app.top("frmgtagpexit"));
+    ASSERT_TRUE(QTest::qWaitFor([&app] { return !app.forms.isLoaded("frmgtagpexit"); }, 3000));
+    QTest::qWait(500);
+    EXPECT_EQ(activeOnTheServer(), other.window())
+        << "the keyboard was taken from the other program";
+    EXPECT_EQ(QApplication::activeWindow(), nullptr);
+    EXPECT_EQ(app.quits, 0);
 }
 
 }  // namespace
