@@ -14,17 +14,35 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Says that a server did not start, with the start and the end of its log (Xvfb's can run to
+# many thousands of lines, one for each display it tried) and what to check.
+failed() {
+    local what="$1" log="$2" hint="$3"
+    local lines
+    lines=$(wc -l <"$log")
+    echo "$what did not start. Its log ($lines lines):" >&2
+    if [ "$lines" -le 45 ]; then
+        cat "$log" >&2
+    else
+        head -n 15 "$log" >&2
+        echo "[... $((lines - 45)) lines left out ...]" >&2
+        tail -n 30 "$log" >&2
+    fi
+    echo "$hint" >&2
+    exit 1
+}
+
 # The server picks a free display itself and writes its number when it is ready.
 Xvfb -displayfd 3 -screen 0 "${QUARNIX_X_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
 done
 if [ ! -s "$work/display" ]; then
-    echo "Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
+    failed Xvfb "$work/xvfb.log" \
+        "Check that /tmp/.X11-unix exists and is writable by you (mode 1777, as root makes it)."
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
 
@@ -42,12 +60,12 @@ wm_ready() {
 }
 for _ in $(seq 300); do
     wm_ready && break
+    kill -0 "$wm_pid" 2>/dev/null || break
     sleep 0.1
 done
 if ! wm_ready; then
-    echo "openbox did not start:" >&2
-    cat "$work/openbox.log" >&2
-    exit 1
+    failed openbox "$work/openbox.log" \
+        "Check that openbox is installed (tools/install-deps.sh --tests) and that /etc/xdg/openbox/rc.xml exists."
 fi
 
 export QT_QPA_PLATFORM=xcb
