@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryFile>
@@ -261,6 +262,37 @@ TEST(RealX, AMiddleClickPastesWholeCharactersOnly) {
     QTest::mouseClick(angle, Qt::MiddleButton);
     // Three characters at most: the last one is refused whole, not split.
     EXPECT_EQ(angle->text(), "1" + smile + smile);
+    // The cut paste is an edit that undo takes back.
+    QTest::keyClick(angle, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(angle->text(), "");
+    QTest::keyClick(angle, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(angle->text(), "1" + smile + smile);
+}
+
+TEST(RealX, ADraggedTextThatABoxCannotTakeWholeStaysWhereItCameFrom) {
+    QtApp app;
+    QWidget* top = showActive(app, "frmsendemail");
+    forms::Window& composer = app.forms["frmsendemail"];
+    composer.SetText("txtBody", "first line\r\nsecond line");
+    composer.SetText("txtCc", "");
+    auto* body = app.as<QPlainTextEdit>("frmsendemail", "txtBody");
+    body->setFocus();
+    body->selectAll();
+    // Press on the selection, drag it past the start distance, drop it on the Cc box.
+    const auto at = [top](QWidget* w, int dx) {
+        const QPoint p = w->mapTo(top, QPoint(10 + dx, 8));
+        return QStringList{QStringLiteral("mousemove"),   QStringLiteral("--window"),
+                           QString::number(top->winId()), QString::number(p.x()),
+                           QString::number(p.y()),        QStringLiteral("sleep"),
+                           QStringLiteral("0.2")};
+    };
+    QWidget* cc = app.widget("frmsendemail", "txtCc");
+    run(QStringLiteral("xdotool"),
+        at(body, 0) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} + at(body, 30) +
+            at(cc, 0) + at(cc, 5) + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(300);
+    EXPECT_EQ(composer.Text("txtCc"), "first line");
+    EXPECT_EQ(composer.Text("txtBody"), "first line\r\nsecond line");
 }
 
 // Run on a 640 x 480 screen, narrower than the main window.
