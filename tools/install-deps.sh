@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running Quarnix need, where missing.
 # With --tests, also what the tests need: GoogleTest, clang-format, a private X server with a
-# window manager and the tools that type and own the clipboard there, and the font families
-# the layout tests measure with.
+# window manager and the tools that type and own the clipboard there, a Wayland compositor
+# with Xwayland and the tools that type there and read its windows, and the font families the
+# layout tests measure with.
 # apt's own output goes to a log file (--log FILE, else a new file under /tmp); the terminal
 # gets one line per step, and the log's tail when the install fails.
 set -euo pipefail
@@ -26,7 +27,7 @@ done
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev qt6-wayland
     fonts-liberation
 )
 if $tests; then
@@ -34,6 +35,7 @@ if $tests; then
         libgtest-dev googletest
         clang-format
         xvfb openbox x11-utils xdotool xclip wmctrl
+        sway xwayland wtype jq
         fontconfig fonts-dejavu-core fonts-liberation fonts-urw-base35 fonts-noto-core
     )
 fi

@@ -1,0 +1,242 @@
+#!/usr/bin/env bash
+# The real program on a Wayland desktop: a headless sway, keys typed through the compositor's
+# virtual keyboard (wtype), windows read from sway's tree (swaymsg, jq). First with no X
+# server, where the program must run on Wayland; then with Xwayland, where it must choose X.
+# Usage: wayland_test.sh PATH-TO-QUARNIX
+#
+# sway refuses to run as root, so under root the compositor and the program run as nobody,
+# from a copy of the program in a folder that user can read (a clone under /root is not).
+set -euo pipefail
+
+[ $# -eq 1 ] || { echo "usage: wayland_test.sh PATH-TO-QUARNIX" >&2; exit 2; }
+program="$1"
+
+as_user=()
+user="$(id -un)"
+if [ "$(id -u)" -eq 0 ]; then
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    user=nobody
+fi
+
+# Under /tmp whatever TMPDIR says: TMPDIR may be a folder only root can enter.
+work="$(mktemp -d -p /tmp quarnix-wayland.XXXXXX)"
+sway_pid=""
+program_pid=""
+cleanup() {
+    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
+    if [ -n "$sway_pid" ]; then kill "$sway_pid" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+chmod 755 "$work"
+cp "$program" "$work/quarnix"
+chmod 755 "$work/quarnix"
+
+# Starts sway with Xwayland disabled or started at once ("disable", "force"), each time with a
+# runtime folder and a home of its own, and exports what clients need to reach it.
+start_sway() {
+    local xwayland="$1" home="$work/home-$1"
+    runtime="$work/runtime-$1"
+    mkdir -m 700 "$runtime"
+    mkdir -m 755 "$home"
+    if [ ${#as_user[@]} -gt 0 ]; then
+        chown nobody:nogroup "$runtime" "$home"
+    fi
+    {
+        echo "xwayland $xwayland"
+        # The X display Xwayland listens on, for the program; sway passes it to what it starts.
+        echo "exec echo \"\$DISPLAY\" >$home/display"
+    } >"$work/sway.config"
+    export SWAYSOCK="$runtime/sway-ipc.sock" XDG_RUNTIME_DIR="$runtime"
+    "${as_user[@]}" env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$runtime" \
+        SWAYSOCK="$SWAYSOCK" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        WLR_RENDERER=pixman sway --config "$work/sway.config" >"$work/sway.log" 2>&1 &
+    sway_pid=$!
+
+    local ready=false
+    for _ in $(seq 100); do
+        if wayland_socket >/dev/null && swaymsg -t get_version >/dev/null 2>&1 &&
+            [ -s "$home/display" ]; then
+            ready=true
+            break
+        fi
+        kill -0 "$sway_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if ! $ready; then
+        {
+            echo "FAIL: the Wayland compositor (sway, headless) did not start. Its log begins:"
+            head -n 10 "$work/sway.log"
+            echo "... and ends:"
+            tail -n 30 "$work/sway.log"
+            echo "Check that sway is installed (tools/install-deps.sh --tests) and that $user" \
+                "can run it with WLR_BACKENDS=headless and XDG_RUNTIME_DIR=$runtime."
+        } >&2
+        exit 1
+    fi
+    WAYLAND_DISPLAY="$(wayland_socket)"
+    export WAYLAND_DISPLAY
+    x_display="$(cat "$home/display")"
+    program_home="$home"
+}
+
+stop_sway() {
+    kill "$sway_pid" 2>/dev/null || true
+    wait "$sway_pid" 2>/dev/null || true
+    sway_pid=""
+}
+
+wayland_socket() {
+    local s
+    for s in "$runtime"/wayland-*; do
+        [[ "$s" == *.lock ]] || { echo "${s##*/}"; return 0; }
+    done
+    return 1
+}
+
+# Starts the program on the running sway with nothing of this environment but the variables
+# given: no QT_QPA_PLATFORM, so the program chooses itself.
+start_program() {
+    local sanitizers=() v
+    for v in ASAN_OPTIONS UBSAN_OPTIONS; do
+        [ -n "${!v:-}" ] && sanitizers+=("$v=${!v}")
+    done
+    "${as_user[@]}" env -i PATH="$PATH" HOME="$program_home" XDG_RUNTIME_DIR="$runtime" \
+        LANG=C.UTF-8 "${sanitizers[@]}" "$@" "$work/quarnix" >"$work/quarnix.log" 2>&1 &
+    program_pid=$!
+}
+
+# Waits until the program has ended, and fails unless it ended with exit code 0 having
+# printed nothing: neither a missing plugin nor anything else it would warn about.
+expect_clean_end() {
+    local status=""
+    for _ in $(seq 150); do
+        if ! kill -0 "$program_pid" 2>/dev/null; then
+            status=0
+            wait "$program_pid" || status=$?
+            break
+        fi
+        sleep 0.1
+    done
+    [ -n "$status" ] || fail "the program did not end after Yes"
+    program_pid=""
+    if [ "$status" -ne 0 ] || [ -s "$work/quarnix.log" ]; then
+        echo "FAIL: the program ended with exit code $status after Yes. Its output:" >&2
+        sed 's/^/    /' "$work/quarnix.log" >&2
+        exit 1
+    fi
+}
+
+fail() {
+    {
+        echo "FAIL: $*"
+        echo "The program's windows, focused first:"
+        windows | sed 's/^/    /'
+        echo "The program's output:"
+        sed 's/^/    /' "$work/quarnix.log"
+    } >&2
+    exit 1
+}
+
+# The program's windows as "focused|caption", one a line, the one with the keyboard first.
+windows() {
+    swaymsg -t get_tree 2>/dev/null | jq -r --argjson pid "${program_pid:-0}" \
+        '[.. | objects | select(.pid? == $pid)] | sort_by(.focused | not) | .[] |
+         "\(.focused)|\(.name // "")"'
+}
+
+# Waits until the program shows exactly one window, with this caption, and it has the keyboard.
+wait_for_only() {
+    local caption="$1" seen
+    for _ in $(seq 150); do
+        seen="$(windows)"
+        [ "$seen" = "true|$caption" ] && return 0
+        kill -0 "$program_pid" 2>/dev/null || fail "the program ended while waiting for \"$caption\""
+        sleep 0.1
+    done
+    fail "\"$caption\" is not the one window, with the keyboard"
+}
+
+# Waits until the window with the keyboard has this caption, with the given windows shown.
+wait_for_focus_over() {
+    local caption="$1" under="$2" seen
+    for _ in $(seq 150); do
+        seen="$(windows)"
+        [ "$seen" = "$(printf 'true|%s\nfalse|%s' "$caption" "$under")" ] && return 0
+        kill -0 "$program_pid" 2>/dev/null || fail "the program ended while waiting for \"$caption\""
+        sleep 0.1
+    done
+    fail "\"$caption\" does not have the keyboard over \"$under\""
+}
+
+keys() {
+    # Each wtype is a new virtual keyboard, and sway hands the keyboard focus over again when
+    # one appears: a key pressed in that moment reaches the window only as its release. So
+    # the keys wait a little.
+    local args=(-s 200) k
+    for k in "$@"; do
+        args+=(-k "$k")
+    done
+    wtype "${args[@]}"
+}
+
+# The program's windows that speak this protocol ("xdg_shell" for Wayland, "xwayland" for X).
+windows_through() {
+    swaymsg -t get_tree 2>/dev/null | jq -r --argjson pid "${program_pid:-0}" --arg shell "$1" \
+        '.. | objects | select(.pid? == $pid and .shell? == $shell) | .name // ""'
+}
+
+start=$SECONDS
+
+# Wayland alone: the program chooses it by itself.
+start_sway disable
+[ -z "$x_display" ] || fail "sway started an X server: DISPLAY=$x_display"
+start_program WAYLAND_DISPLAY="$WAYLAND_DISPLAY"
+
+# The splash first, then the main window in its place.
+for _ in $(seq 150); do
+    [ -n "$(windows)" ] && break
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended before it showed a window"
+    sleep 0.1
+done
+[ "$(windows | cut -d'|' -f2)" != "Quarnix | GTA Pick" ] ||
+    fail "the main window came without the splash"
+wait_for_only "Quarnix | GTA Pick"
+[ "$(windows_through xdg_shell)" = "Quarnix | GTA Pick" ] || fail "the main window is not on Wayland"
+
+# Enter presses the GTA3 button, which has the keyboard: the GTA3 code picker replaces the
+# main window and takes the keyboard.
+keys Return
+wait_for_only "Quarnix | GTA3 Code Pick"
+
+# The picker acts on keys: four tabs from its first button reach Exit.
+keys Tab Tab Tab Tab Return
+wait_for_focus_over "Quarnix | Exit?" "Quarnix | GTA3 Code Pick"
+
+# The picker's confirmation opens on No: Enter closes it, and the keyboard goes back to the
+# picker, on Exit.
+keys Return
+wait_for_only "Quarnix | GTA3 Code Pick"
+keys Return
+wait_for_focus_over "Quarnix | Exit?" "Quarnix | GTA3 Code Pick"
+
+# Tab to Yes: the program ends, with exit code 0.
+keys Tab Return
+expect_clean_end
+stop_sway
+
+# Wayland with Xwayland: the program chooses X, where it can place its windows.
+start_sway force
+[ -n "$x_display" ] || fail "sway started no X server"
+start_program WAYLAND_DISPLAY="$WAYLAND_DISPLAY" DISPLAY="$x_display"
+wait_for_only "Quarnix | GTA Pick"
+[ "$(windows_through xwayland)" = "Quarnix | GTA Pick" ] || fail "the main window is not on X"
+# The main window's confirmation opens on Yes.
+keys Tab Tab Tab Return
+wait_for_focus_over "Quarnix | Exit?" "Quarnix | GTA Pick"
+keys Return
+expect_clean_end
+
+echo "passed on sway, headless, with and without Xwayland, in $((SECONDS - start)) s"
