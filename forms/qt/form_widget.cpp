@@ -1,5 +1,6 @@
 #include "forms/qt/form_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,7 +16,11 @@ void Desktop::activated(FormWidget* window) {
     activationOrder_.emplace_back(window);
 }
 
-void Desktop::leaving(FormWidget* window, bool hadKeyboard) {
+void Desktop::leaving(FormWidget* window, bool programHasKeyboard) {
+    // The last window activated: the program may have asked for the keyboard for it and not
+    // have it yet, but what another program took since does not show here.
+    const bool hadKeyboard =
+        programHasKeyboard && !activationOrder_.empty() && activationOrder_.back() == window;
     std::erase_if(activationOrder_, [window](const QPointer<FormWidget>& w) {
         return w.isNull() || w == window || !w->isVisible();
     });
@@ -47,12 +52,11 @@ void FormWidget::showActive() {
 }
 
 void FormWidget::dismiss() {
-    // Asked now, not from the order the windows were activated in: that cannot tell whether
-    // another program has taken the keyboard since.
-    const bool hadKeyboard = isActiveWindow();
+    // Asked before the window goes, which may hand the keyboard on.
+    const bool programHasKeyboard = QApplication::activeWindow() != nullptr;
     hide();
     if (desktop_ != nullptr) {
-        desktop_->leaving(this, hadKeyboard);
+        desktop_->leaving(this, programHasKeyboard);
         desktop_ = nullptr;  // the widget may outlive the backend until it is deleted
     }
     checkFrame_ = false;

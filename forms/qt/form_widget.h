@@ -22,11 +22,11 @@ public:
 
     // A window was made active, by the program or by the user.
     void activated(FormWidget* window);
-    // A window goes away. If it had the keyboard as it went (`hadKeyboard`), the keyboard goes
-    // back to the window that had it before, as on the desktop the program was made for: not
-    // every window manager hands it back, and some platforms have no window manager at all.
-    // While another program has the keyboard, it keeps it.
-    void leaving(FormWidget* window, bool hadKeyboard);
+    // A window goes away. If it had the keyboard as it went, the keyboard goes back to the
+    // window that had it before, as on the desktop the program was made for: not every window
+    // manager hands it back, and some platforms have no window manager at all. While another
+    // program has the keyboard (`programHasKeyboard` is false), it keeps it.
+    void leaving(FormWidget* window, bool programHasKeyboard);
 
 private:
     QMargins frame_;
