@@ -21,6 +21,7 @@
 #include <stdexcept>
 
 #include "forms/qt/form_widget.h"
+#include "forms/qt/layout_style.h"
 #include "forms/qt/pictures.h"
 #include "forms/qt/widgets.h"
 #include "forms/text_metrics.h"
@@ -357,6 +358,9 @@ private:
         }
         w->setObjectName(qs(decl.name));
         w->setGeometry(toPixels(decl.rect));
+        if (auto* box = qobject_cast<MultiLineBox*>(w); box != nullptr && !decl.caption.empty()) {
+            fitLinesOfLayoutText(box, qs(decl.caption));
+        }
         if (!decl.accessibleName.empty()) {
             w->setAccessibleName(qs(decl.accessibleName));
         }
@@ -377,6 +381,7 @@ private:
 }  // namespace
 
 QtBackend::QtBackend() : start_(std::chrono::steady_clock::now()) {
+    applyLayoutStyle();
     urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     onQuit = [] { QCoreApplication::exit(0); };
 }
@@ -422,10 +427,6 @@ QWidget* controlWidget(NativeWindow& native, const std::string& control) {
 
 namespace {
 
-// Below this the text would be too small to read; a font that does not fit even then is used
-// at this size.
-constexpr int kSmallestPixelSize = 8;
-
 // The desktop's font at the largest size whose text takes no more room than the layouts give.
 QFont fitLayoutText(QFont font) {
     // Pixel sizes, not points: the layouts are in pixels at 96 DPI whatever the desktop's
@@ -434,7 +435,7 @@ QFont fitLayoutText(QFont font) {
     const double lineHeight = kLayoutText.lineHeightTwips / 15.0;
     const double letterSpan = kLayoutText.letterSpanTwips / 15.0;
     const QString letters = QString::fromLatin1(kLetterSpanSample);
-    for (int size = nominal; size >= kSmallestPixelSize; --size) {
+    for (int size = nominal; size >= kControlMetrics.smallestText; --size) {
         font.setPixelSize(size);
         const QFontMetricsF metrics(font);
         if (metrics.height() <= lineHeight && metrics.lineSpacing() <= lineHeight &&

@@ -1,8 +1,10 @@
-// Every window of the program, realised as real widgets: nothing is cut off or overlaps.
+// Every window of the program, realised as real widgets: nothing is cut off or overlaps, every
+// list shows its rows and every box can be seen, under whatever desktop style the tests run in.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +15,7 @@
 #include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <map>
 #include <set>
 
 #include "forms/qt/widgets.h"
@@ -36,6 +39,68 @@ std::vector<QWidget*> declaredWidgets(QWidget* top, const forms::WindowLayout& l
         }
     }
     return widgets;
+}
+
+int grey(QRgb pixel) {
+    return qGray(pixel);
+}
+
+// The colour most pixels of a run have: the fill or edge, not the text over it.
+int commonGrey(const QImage& image, QPoint from, QPoint step, int count) {
+    std::map<int, int> seen;
+    for (QPoint p = from; count > 0; p += step, --count) {
+        if (image.rect().contains(p)) {
+            ++seen[grey(image.pixel(p))];
+        }
+    }
+    int best = 0;
+    int most = -1;
+    for (const auto& [level, times] : seen) {
+        if (times > most) {
+            best = level;
+            most = times;
+        }
+    }
+    return best;
+}
+
+// Whether a box can be told from its window, as a user sees it: its fill, or an edge on all
+// four sides, differs from what surrounds it by at least 12 levels of grey. Measured on the
+// window's pixels at 1x.
+void expectStandsOut(const QImage& window, QRect box, const std::string& where) {
+    constexpr int kContrast = 12;
+    // What surrounds the box: two pixels outside it.
+    const QRect around = box.adjusted(-2, -2, 2, 2);
+    const int outside = commonGrey(window, around.topLeft() + QPoint(around.width() / 4, 0),
+                                   QPoint(1, 0), around.width() / 2);
+    const int fill = commonGrey(window, box.center() - QPoint(box.width() / 4, 0), QPoint(1, 0),
+                                box.width() / 2);
+    if (std::abs(fill - outside) >= kContrast) {
+        return;
+    }
+    // Otherwise each side needs an edge in one of its two outer lines of pixels.
+    struct Side {
+        const char* name;
+        QPoint start;
+        QPoint inward;
+        QPoint along;
+        int length;
+    };
+    const int w = box.width();
+    const int h = box.height();
+    const Side sides[] = {
+        {"top", box.topLeft() + QPoint(w / 4, 0), {0, 1}, {1, 0}, w / 2},
+        {"bottom", box.bottomLeft() + QPoint(w / 4, 0), {0, -1}, {1, 0}, w / 2},
+        {"left", box.topLeft() + QPoint(0, h / 4), {1, 0}, {0, 1}, h / 2},
+        {"right", box.topRight() + QPoint(0, h / 4), {-1, 0}, {0, 1}, h / 2},
+    };
+    for (const Side& side : sides) {
+        const int outer = commonGrey(window, side.start, side.along, side.length);
+        const int inner = commonGrey(window, side.start + side.inward, side.along, side.length);
+        EXPECT_GE(std::max(std::abs(outer - outside), std::abs(inner - outside)), kContrast)
+            << where << ": cannot be told from its window at its " << side.name << " edge (window "
+            << outside << ", fill " << fill << ", edge " << outer << "/" << inner << ")";
+    }
 }
 
 void expectTextFits(QWidget* w, const std::string& where) {
@@ -71,11 +136,20 @@ void expectTextFits(QWidget* w, const std::string& where) {
             EXPECT_LE(metrics.horizontalAdvance(list->item(row)->text()) + 8, room)
                 << where << ": entry " << list->item(row)->text().toStdString();
         }
-        if (list->count() <= 5) {
-            // A short list shows all its entries without scrolling.
-            EXPECT_GE(list->viewport()->height(), list->count() * list->sizeHintForRow(0)) << where;
-        }
+        // Rows follow the layouts' line pitch of 13 pixels whatever the desktop's style, so
+        // that a list shows as many entries as it was drawn for: a short list all of them.
+        EXPECT_EQ(list->sizeHintForRow(0), 13) << where;
+        EXPECT_GE(list->sizeHintForRow(0), metrics.height()) << where << ": rows cut their text";
+        const int rowsDrawn = (list->height() - 2) / 13;
+        EXPECT_GE(list->viewport()->height() / list->sizeHintForRow(0),
+                  std::min(list->count(), rowsDrawn))
+            << where << ": shows fewer rows than it was drawn for";
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+        // A box's own text keeps its lines: none wraps, so no word stands alone on a line.
+        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+            EXPECT_LE(block.lineCount(), 1)
+                << where << ": \"" << block.text().toStdString() << "\" wraps";
+        }
         // Multi-line boxes have no scroll bars: every line of their text must be in view.
         QTextBlock last = box->document()->lastBlock();
         while (last.isValid() && last.text().isEmpty()) {
@@ -95,6 +169,9 @@ void expectTextFits(QWidget* w, const std::string& where) {
         const QRect room =
             line->style()->subElementRect(QStyle::SE_LineEditContents, &option, line);
         EXPECT_GE(room.height(), metrics.height()) << where << ": the text is cut";
+        // Two pixels of the line edit's own either side.
+        EXPECT_LE(metrics.horizontalAdvance(line->text()) + 4, room.width())
+            << where << ": \"" << line->text().toStdString() << "\" does not show whole";
         auto* limited = qobject_cast<forms::qt::LineBox*>(line);
         if (limited != nullptr && limited->maxCharacters() == 7) {
             EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("-0000.0")) + 8, line->width())
@@ -116,6 +193,8 @@ TEST(LayoutGui, EveryWindowShowsEveryCaptionInFullWithNothingOverlapping) {
             EXPECT_EQ(top->minimumSize(), top->maximumSize()) << "fixed size";
         }
         const std::vector<QWidget*> widgets = declaredWidgets(top, layout);
+        QApplication::processEvents();
+        const QImage pixels = top->grab().toImage();
         for (QWidget* w : widgets) {
             const std::string where = w->objectName().toStdString();
             EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
@@ -127,6 +206,10 @@ TEST(LayoutGui, EveryWindowShowsEveryCaptionInFullWithNothingOverlapping) {
                 }
             }
             expectTextFits(w, where);
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+                qobject_cast<QListWidget*>(w)) {
+                expectStandsOut(pixels, QRect(w->mapTo(top, QPoint(0, 0)), w->size()), where);
+            }
         }
         ++windows;
         // Hide rather than unload: the program would end with its last window.

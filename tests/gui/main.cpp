@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "forms/qt/qt_backend.h"
+#include "support/desktop_look.h"
 
 namespace {
 
@@ -25,6 +26,9 @@ int main(int argc, char* argv[]) {
     qtMessages = qInstallMessageHandler(dropHeadlessNoise);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (!testsupport::applyDesktopLook()) {
+        return 1;
+    }
     forms::qt::applyProgramFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

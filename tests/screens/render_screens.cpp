@@ -12,6 +12,7 @@
 #include "app/windows.h"
 #include "forms/qt/qt_backend.h"
 #include "forms/runtime.h"
+#include "support/desktop_look.h"
 
 namespace {
 
@@ -52,6 +53,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (!testsupport::applyDesktopLook()) {
+        return 1;
+    }
     forms::qt::applyProgramFont();
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
     QDir().mkpath(outDir);

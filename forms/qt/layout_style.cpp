@@ -1,0 +1,179 @@
+#include "forms/qt/layout_style.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTextBlock>
+#include <algorithm>
+
+#include "forms/text_metrics.h"
+
+namespace forms::qt {
+
+namespace {
+
+// The boxes and lists of the layouts: the controls whose frame, margins and rows the layouts
+// size.
+bool isBox(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
+           qobject_cast<const QAbstractItemView*>(widget) != nullptr;
+}
+
+// One layout line in device-independent pixels, as the list rows are spaced.
+int rowHeight() {
+    return static_cast<int>(kLayoutText.lineHeightTwips / 15);
+}
+
+int grey(const QColor& c) {
+    return qGray(c.rgb());
+}
+
+// An edge for a box whose fill cannot be told from its window: a third of the way from the
+// window's colour to its text's, as a desktop draws its own frames.
+QColor edgeColour(const QPalette& palette) {
+    const QColor window = palette.color(QPalette::Window);
+    const QColor text = palette.color(QPalette::WindowText);
+    QColor edge = QColor::fromRgbF(window.redF() + (text.redF() - window.redF()) / 3,
+                                   window.greenF() + (text.greenF() - window.greenF()) / 3,
+                                   window.blueF() + (text.blueF() - window.blueF()) / 3);
+    if (std::abs(grey(edge) - grey(window)) < kControlMetrics.minimumContrast) {
+        // A palette whose text is hardly its window's colour: fall back to plain contrast.
+        edge = grey(window) > 127 ? QColor(Qt::black) : QColor(Qt::white);
+    }
+    return edge;
+}
+
+// Draws the edge where the desktop's fill leaves the box hard to see; a style that fills its
+// boxes so that they stand out keeps its own look.
+void drawEdgeWhereNeeded(const QStyleOption* option, QPainter* painter) {
+    const QPalette& palette = option->palette;
+    const int fill = grey(palette.color(QPalette::Base));
+    if (std::abs(fill - grey(palette.color(QPalette::Window))) >= kControlMetrics.minimumContrast) {
+        return;
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(edgeColour(palette), 0));
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+}  // namespace
+
+LayoutStyle::LayoutStyle(QStyle* desktop) : QProxyStyle(desktop) {}
+
+int LayoutStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                             const QWidget* widget) const {
+    const int desktop = QProxyStyle::pixelMetric(metric, option, widget);
+    if (metric == PM_DefaultFrameWidth && isBox(widget)) {
+        return std::min(desktop, kControlMetrics.frame);
+    }
+    return desktop;
+}
+
+QSize LayoutStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                    const QSize& contents, const QWidget* widget) const {
+    QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+    if (type == CT_ItemViewItem) {
+        // List rows follow the layouts' line pitch, as long as a line of text fits in it.
+        const int text = option != nullptr ? option->fontMetrics.height() : 0;
+        size.setHeight(std::max(rowHeight(), text));
+    }
+    return size;
+}
+
+QRect LayoutStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                  const QWidget* widget) const {
+    QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    if (option == nullptr) {
+        return rect;
+    }
+    // Inside at most the layouts' borders, so that a one-line box has room for its text and a
+    // button for its caption's lines.
+    const auto within = [&](int border) {
+        return rect.united(option->rect.adjusted(border, border, -border, -border));
+    };
+    if (element == SE_LineEditContents) {
+        return within(kControlMetrics.frame);
+    }
+    if (element == SE_PushButtonContents) {
+        return within(kControlMetrics.buttonBorder);
+    }
+    return rect;
+}
+
+void LayoutStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                QPainter* painter, const QWidget* widget) const {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_PanelLineEdit && isBox(widget)) {
+        drawEdgeWhereNeeded(option, painter);
+    }
+}
+
+void LayoutStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_ShapedFrame && isBox(widget)) {
+        drawEdgeWhereNeeded(option, painter);
+    }
+}
+
+void LayoutStyle::polish(QWidget* widget) {
+    QProxyStyle::polish(widget);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        // Some styles pad the text further in; a box of three or seven characters has no
+        // room for that.
+        line->setTextMargins(0, 0, 0, 0);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        // The text sits close to the frame, as in the boxes the layouts were drawn with.
+        box->document()->setDocumentMargin(kControlMetrics.textMargin);
+    }
+}
+
+void applyLayoutStyle() {
+    if (qobject_cast<LayoutStyle*>(QApplication::style()) != nullptr) {
+        return;
+    }
+    // A fresh instance of the desktop's style, since the proxy takes ownership of its base.
+    QStyle* desktop = QStyleFactory::create(QApplication::style()->name());
+    if (desktop == nullptr) {
+        desktop = QStyleFactory::create(QStringLiteral("Fusion"));
+    }
+    QApplication::setStyle(new LayoutStyle(desktop));
+}
+
+void fitLinesOfLayoutText(QPlainTextEdit* box, const QString& layoutText) {
+    const qreal room =
+        box->width() - 2 * box->frameWidth() - 2 * kControlMetrics.textMargin - box->cursorWidth();
+    QStringList lines = layoutText.split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        // A blank at the end of a line hangs past the edge, as in any word wrap.
+        while (line.endsWith(u' ')) {
+            line.chop(1);
+        }
+    }
+    QFont font = box->font();
+    int size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const auto fits = [&] {
+        const QFontMetricsF metrics(font);
+        return std::all_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
+            return metrics.horizontalAdvance(line) <= room;
+        });
+    };
+    while (!fits() && size > kControlMetrics.smallestText) {
+        font.setPixelSize(--size);
+    }
+    if (font != box->font()) {
+        box->setFont(font);
+    }
+}
+
+}  // namespace forms::qt
