@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -35,7 +36,7 @@ int grey(const QColor& c) {
     return qGray(c.rgb());
 }
 
-// An edge for a box whose fill cannot be told from its window: a third of the way from the
+// An edge for a box that the desktop's style draws without one: a third of the way from the
 // window's colour to its text's, as a desktop draws its own frames.
 QColor edgeColour(const QPalette& palette) {
     const QColor window = palette.color(QPalette::Window);
@@ -50,18 +51,15 @@ QColor edgeColour(const QPalette& palette) {
     return edge;
 }
 
-// Draws the edge where the desktop's fill leaves the box hard to see; a style that fills its
-// boxes so that they stand out keeps its own look.
-void drawEdgeWhereNeeded(const QStyleOption* option, QPainter* painter) {
-    const QPalette& palette = option->palette;
-    const int fill = grey(palette.color(QPalette::Base));
-    if (std::abs(fill - grey(palette.color(QPalette::Window))) >= kControlMetrics.minimumContrast) {
-        return;
-    }
+int difference(const QColor& a, const QColor& b) {
+    return std::abs(grey(a) - grey(b));
+}
+
+void drawEdge(const QStyleOption* option, QPainter* painter) {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(edgeColour(palette), 0));
+    painter->setPen(QPen(edgeColour(option->palette), 0));
     painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
     painter->restore();
 }
@@ -110,19 +108,69 @@ QRect LayoutStyle::subElementRect(SubElement element, const QStyleOption* option
     return rect;
 }
 
+bool LayoutStyle::desktopDrawsEdge(bool panel, const QStyleOption* option,
+                                   const QWidget* widget) const {
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (frame == nullptr) {
+        return false;
+    }
+    const EdgeKey key{panel, option->rect.width(), option->rect.height(),
+                      option->palette.cacheKey(),
+                      static_cast<int>(option->state & (State_Enabled | State_HasFocus))};
+    if (auto known = edges_.find(key); known != edges_.end()) {
+        return known->second;
+    }
+    // Draw the box as the desktop's style would on its window's colour, and look.
+    const QColor window = option->palette.color(QPalette::Window);
+    QImage image(option->rect.size(), QImage::Format_RGB32);
+    image.fill(window);
+    {
+        QStyleOptionFrame probe(*frame);
+        probe.rect = image.rect();
+        QPainter painter(&image);
+        if (panel) {
+            baseStyle()->drawPrimitive(PE_PanelLineEdit, &probe, &painter, widget);
+        } else {
+            baseStyle()->drawControl(CE_ShapedFrame, &probe, &painter, widget);
+            // The list or text inside covers all but our frame's width.
+            const int f = kControlMetrics.frame;
+            painter.fillRect(image.rect().adjusted(f, f, -f, -f),
+                             option->palette.color(QPalette::Base));
+        }
+    }
+    // Each side needs a line that stands out in its two outer pixels: by twice the least
+    // contrast, as the box may stand on a frame's fill a little off the window's colour.
+    const int w = image.width();
+    const int h = image.height();
+    const auto sideStandsOut = [&](QPoint at, QPoint inward) {
+        for (int depth = 0; depth < 2; ++depth, at += inward) {
+            if (image.rect().contains(at) &&
+                difference(image.pixelColor(at), window) >= 2 * kControlMetrics.minimumContrast) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const bool drawn = w > 4 && h > 4 && sideStandsOut({w / 2, 0}, {0, 1}) &&
+                       sideStandsOut({w / 2, h - 1}, {0, -1}) &&
+                       sideStandsOut({0, h / 2}, {1, 0}) && sideStandsOut({w - 1, h / 2}, {-1, 0});
+    edges_.emplace(key, drawn);
+    return drawn;
+}
+
 void LayoutStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
-    if (element == PE_PanelLineEdit && isBox(widget)) {
-        drawEdgeWhereNeeded(option, painter);
+    if (element == PE_PanelLineEdit && isBox(widget) && !desktopDrawsEdge(true, option, widget)) {
+        drawEdge(option, painter);
     }
 }
 
 void LayoutStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
     QProxyStyle::drawControl(element, option, painter, widget);
-    if (element == CE_ShapedFrame && isBox(widget)) {
-        drawEdgeWhereNeeded(option, painter);
+    if (element == CE_ShapedFrame && isBox(widget) && !desktopDrawsEdge(false, option, widget)) {
+        drawEdge(option, painter);
     }
 }
 

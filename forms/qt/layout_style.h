@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QProxyStyle>
+#include <map>
 
 class QPlainTextEdit;
 
@@ -49,6 +50,22 @@ public:
                      const QWidget* widget) const override;
     void polish(QWidget* widget) override;
     using QProxyStyle::polish;
+
+private:
+    // Whether the desktop's style gives a box of this size and colours an edge that can be
+    // seen; where it does not, the box gets one of ours. `panel`: a one-line box's panel, else
+    // the frame of a list or multi-line box.
+    bool desktopDrawsEdge(bool panel, const QStyleOption* option, const QWidget* widget) const;
+
+    struct EdgeKey {
+        bool panel;
+        int width;
+        int height;
+        qint64 palette;
+        int state;
+        auto operator<=>(const EdgeKey&) const = default;
+    };
+    mutable std::map<EdgeKey, bool> edges_;
 };
 
 // Puts the desktop's current style under a LayoutStyle for the whole program.

@@ -278,6 +278,9 @@ void WrapButton::keyPressEvent(QKeyEvent* event) {
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Entries are as wide as the list was drawn for; a style whose scroll bar is wider must not
+    // take a row away for a horizontal one.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection&, const QItemSelection& deselected) {
                 keepChoice(deselected);
