@@ -2,8 +2,8 @@
 # Installs the Debian packages that building and running Quarnix need, where missing.
 # With --tests, also what the tests need: GoogleTest, clang-format, a private X server with a
 # window manager and the tools that type and own the clipboard there, a Wayland compositor
-# with Xwayland and the tools that type there and read its windows, and the font families the
-# layout tests measure with.
+# with Xwayland and the tools that type there and read its windows, the font families the
+# layout tests measure with, and the desktop styles they run under.
 # apt's own output goes to a log file (--log FILE, else a new file under /tmp); the terminal
 # gets one line per step, and the log's tail when the install fails.
 set -euo pipefail
@@ -37,7 +37,14 @@ if $tests; then
         xvfb openbox x11-utils xdotool xclip wmctrl
         sway xwayland wtype jq
         fontconfig fonts-dejavu-core fonts-liberation fonts-urw-base35 fonts-noto-core
+        adwaita-qt6
     )
+    # The desktop styles the windows are tested under: KDE's Breeze exists for Qt 6 from Debian
+    # 13 on (with its colour schemes in the data package), GNOME's Adwaita on both.
+    release="$(. /etc/os-release && echo "${VERSION_ID:-}")"
+    if [ -z "$release" ] || [ "${release%%.*}" -ge 13 ]; then
+        packages+=(kde-style-breeze kde-style-breeze-data)
+    fi
 fi
 
 missing=()
