@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <algorithm>
 
+#include "forms/qt/qt_backend.h"
 #include "forms/text_metrics.h"
 
 namespace forms::qt {
@@ -29,11 +30,12 @@ bool isBox(const QWidget* widget) {
 
 // One layout line in device-independent pixels, as the list rows are spaced.
 int rowHeight() {
-    return static_cast<int>(kLayoutText.lineHeightTwips / 15);
+    return px(kLayoutText.lineHeightTwips);
 }
 
-int grey(const QColor& c) {
-    return qGray(c.rgb());
+// How far apart two colours are in levels of grey.
+int difference(const QColor& a, const QColor& b) {
+    return std::abs(qGray(a.rgb()) - qGray(b.rgb()));
 }
 
 // An edge for a box that the desktop's style draws without one: a third of the way from the
@@ -44,15 +46,11 @@ QColor edgeColour(const QPalette& palette) {
     QColor edge = QColor::fromRgbF(window.redF() + (text.redF() - window.redF()) / 3,
                                    window.greenF() + (text.greenF() - window.greenF()) / 3,
                                    window.blueF() + (text.blueF() - window.blueF()) / 3);
-    if (std::abs(grey(edge) - grey(window)) < kControlMetrics.minimumContrast) {
+    if (difference(edge, window) < kControlMetrics.minimumContrast) {
         // A palette whose text is hardly its window's colour: fall back to plain contrast.
-        edge = grey(window) > 127 ? QColor(Qt::black) : QColor(Qt::white);
+        edge = qGray(window.rgb()) > 127 ? QColor(Qt::black) : QColor(Qt::white);
     }
     return edge;
-}
-
-int difference(const QColor& a, const QColor& b) {
-    return std::abs(grey(a) - grey(b));
 }
 
 void drawEdge(const QStyleOption* option, QPainter* painter) {

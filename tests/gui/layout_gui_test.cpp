@@ -41,16 +41,12 @@ std::vector<QWidget*> declaredWidgets(QWidget* top, const forms::WindowLayout& l
     return widgets;
 }
 
-int grey(QRgb pixel) {
-    return qGray(pixel);
-}
-
 // The colour most pixels of a run have: the fill or edge, not the text over it.
 int commonGrey(const QImage& image, QPoint from, QPoint step, int count) {
     std::map<int, int> seen;
     for (QPoint p = from; count > 0; p += step, --count) {
         if (image.rect().contains(p)) {
-            ++seen[grey(image.pixel(p))];
+            ++seen[qGray(image.pixel(p))];
         }
     }
     int best = 0;
