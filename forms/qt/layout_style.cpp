@@ -1,6 +1,7 @@
 #include "forms/qt/layout_style.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -12,6 +13,7 @@
 #include <QStyleOption>
 #include <QTextBlock>
 #include <algorithm>
+#include <cmath>
 
 #include "forms/qt/qt_backend.h"
 #include "forms/text_metrics.h"
@@ -53,13 +55,20 @@ QColor edgeColour(const QPalette& palette) {
     return edge;
 }
 
-void drawEdge(const QStyleOption* option, QPainter* painter) {
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(edgeColour(option->palette), 0));
-    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
-    painter->restore();
+// An edge one pixel wide, filled over the box's outermost pixels. On a screen scaled by a
+// fraction a line drawn along the last pixel falls between device pixels, and the list or text
+// inside, which is drawn after it, covers half of it or all; a filled pixel always keeps its
+// outer device row.
+void drawEdge(const QRect& rect, const QColor& colour, QPainter* painter) {
+    painter->fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), colour);
+    painter->fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), colour);
+    painter->fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), colour);
+    painter->fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), colour);
+}
+
+bool scaledByAFraction(const QPainter* painter) {
+    const qreal ratio = painter->device()->devicePixelRatio();
+    return ratio != std::floor(ratio);
 }
 
 }  // namespace
@@ -106,11 +115,11 @@ QRect LayoutStyle::subElementRect(SubElement element, const QStyleOption* option
     return rect;
 }
 
-bool LayoutStyle::desktopDrawsEdge(bool panel, const QStyleOption* option,
-                                   const QWidget* widget) const {
+std::optional<QColor> LayoutStyle::desktopEdge(bool panel, const QStyleOption* option,
+                                               const QWidget* widget) const {
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (frame == nullptr) {
-        return false;
+        return std::nullopt;
     }
     const EdgeKey key{panel, option->rect.width(), option->rect.height(),
                       option->palette.cacheKey(),
@@ -140,35 +149,51 @@ bool LayoutStyle::desktopDrawsEdge(bool panel, const QStyleOption* option,
     // contrast, as the box may stand on a frame's fill a little off the window's colour.
     const int w = image.width();
     const int h = image.height();
-    const auto sideStandsOut = [&](QPoint at, QPoint inward) {
+    const auto sideLine = [&](QPoint at, QPoint inward) -> std::optional<QColor> {
         for (int depth = 0; depth < 2; ++depth, at += inward) {
             if (image.rect().contains(at) &&
                 difference(image.pixelColor(at), window) >= 2 * kControlMetrics.minimumContrast) {
-                return true;
+                return image.pixelColor(at);
             }
         }
-        return false;
+        return std::nullopt;
     };
-    const bool drawn = w > 4 && h > 4 && sideStandsOut({w / 2, 0}, {0, 1}) &&
-                       sideStandsOut({w / 2, h - 1}, {0, -1}) &&
-                       sideStandsOut({0, h / 2}, {1, 0}) && sideStandsOut({w - 1, h / 2}, {-1, 0});
-    edges_.emplace(key, drawn);
-    return drawn;
+    std::optional<QColor> edge;
+    if (w > 4 && h > 4 && sideLine({w / 2, h - 1}, {0, -1}) && sideLine({0, h / 2}, {1, 0}) &&
+        sideLine({w - 1, h / 2}, {-1, 0})) {
+        edge = sideLine({w / 2, 0}, {0, 1});
+    }
+    edges_.emplace(key, edge);
+    return edge;
 }
 
 void LayoutStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
-    if (element == PE_PanelLineEdit && isBox(widget) && !desktopDrawsEdge(true, option, widget)) {
-        drawEdge(option, painter);
+    if (element == PE_PanelLineEdit && isBox(widget) && !desktopEdge(true, option, widget)) {
+        drawEdge(option->rect, edgeColour(option->palette), painter);
     }
 }
 
 void LayoutStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
+    const bool boxFrame = element == CE_ShapedFrame && isBox(widget);
+    if (auto* area = qobject_cast<const QAbstractScrollArea*>(widget);
+        area != nullptr && boxFrame) {
+        // The fill behind the list or text, which the box draws instead of its inner part.
+        painter->fillRect(area->viewport()->geometry(), option->palette.brush(QPalette::Base));
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
-    if (element == CE_ShapedFrame && isBox(widget) && !desktopDrawsEdge(false, option, widget)) {
-        drawEdge(option, painter);
+    if (!boxFrame) {
+        return;
+    }
+    if (const auto edge = desktopEdge(false, option, widget)) {
+        // The desktop's own line, drawn again where it would fall between device pixels.
+        if (scaledByAFraction(painter)) {
+            drawEdge(option->rect, *edge, painter);
+        }
+    } else {
+        drawEdge(option->rect, edgeColour(option->palette), painter);
     }
 }
 
@@ -181,6 +206,12 @@ void LayoutStyle::polish(QWidget* widget) {
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
         // The text sits close to the frame, as in the boxes the layouts were drawn with.
         box->document()->setDocumentMargin(kControlMetrics.textMargin);
+    }
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget); area != nullptr && isBox(area)) {
+        // On a screen scaled by a fraction Qt takes the inner part's rounded-out pixels from
+        // the box's own drawing but fills only its rounded ones, so that a row or column of
+        // the frame is drawn by neither. The box fills it instead (drawControl).
+        area->viewport()->setAutoFillBackground(false);
     }
 }
 

@@ -6,8 +6,10 @@
 // the desktop's.
 #pragma once
 
+#include <QColor>
 #include <QProxyStyle>
 #include <map>
+#include <optional>
 
 class QPlainTextEdit;
 
@@ -52,10 +54,11 @@ public:
     using QProxyStyle::polish;
 
 private:
-    // Whether the desktop's style gives a box of this size and colours an edge that can be
-    // seen; where it does not, the box gets one of ours. `panel`: a one-line box's panel, else
-    // the frame of a list or multi-line box.
-    bool desktopDrawsEdge(bool panel, const QStyleOption* option, const QWidget* widget) const;
+    // The edge the desktop's style gives a box of this size and colours, if it can be seen;
+    // where it gives none, the box gets one of ours. `panel`: a one-line box's panel, else the
+    // frame of a list or multi-line box.
+    std::optional<QColor> desktopEdge(bool panel, const QStyleOption* option,
+                                      const QWidget* widget) const;
 
     struct EdgeKey {
         bool panel;
@@ -65,7 +68,7 @@ private:
         int state;
         auto operator<=>(const EdgeKey&) const = default;
     };
-    mutable std::map<EdgeKey, bool> edges_;
+    mutable std::map<EdgeKey, std::optional<QColor>> edges_;
 };
 
 // Puts the desktop's current style under a LayoutStyle for the whole program.
