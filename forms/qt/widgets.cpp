@@ -264,16 +264,47 @@ void WrapButton::paintEvent(QPaintEvent*) {
     painter.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
 }
 
+namespace {
+
+// The last release of a key on a button. The X server repeats a held key as a release and a
+// press with one timestamp; Qt marks the pair as a repeat only when the press has already
+// arrived as it reads the release, which a busy program can miss. The keyboard is one for the
+// whole program, and the release may reach another button than the press (the focus moves to
+// the dialog that a press opened).
+struct KeyRelease {
+    int key = 0;
+    quint64 timestamp = 0;
+};
+KeyRelease lastRelease;
+
+bool isRepeat(const QKeyEvent* event) {
+    return event->isAutoRepeat() || (event->timestamp() != 0 && event->key() == lastRelease.key &&
+                                     event->timestamp() == lastRelease.timestamp);
+}
+
+}  // namespace
+
 void WrapButton::keyPressEvent(QKeyEvent* event) {
+    const bool repeat = isRepeat(event);
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (isEnterKey(event) && plain) {
         event->accept();
-        if (!event->isAutoRepeat()) {
+        if (!repeat) {
             click();
         }
         return;
     }
+    if (repeat && event->key() == Qt::Key_Space) {
+        // Space clicks on its release; a repeat must not press the button down first.
+        event->accept();
+        return;
+    }
     QPushButton::keyPressEvent(event);
+}
+
+void WrapButton::keyReleaseEvent(QKeyEvent* event) {
+    lastRelease = {event->key(), event->timestamp()};
+    QPushButton::keyReleaseEvent(event);
 }
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {

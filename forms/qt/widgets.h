@@ -15,7 +15,8 @@ namespace forms::qt {
 // A push button whose caption wraps over several lines when it is wider than the button, and
 // which Enter (main or keypad) and Return click as well as Space, as on the desktop's own
 // dialogs. A held key clicks once: auto-repeated presses do nothing, so a key held on Exit
-// cannot go on to press the focused "Yes" of the confirmation that opens.
+// cannot go on to press the focused "Yes" of the confirmation that opens, also where the
+// platform passes a repeat off as a new press.
 class WrapButton : public QPushButton {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 // A single-selection list. While nothing is selected, the first arrow key selects the entry

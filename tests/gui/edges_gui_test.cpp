@@ -334,6 +334,23 @@ TEST(ButtonEdges, AutoRepeatedPressesDoNothingAndKeypadEnterActs) {
     QApplication::sendEvent(app.widget("frmgtagpexit", "cmdyes"), &held);
     EXPECT_EQ(app.quits, 0);
     EXPECT_FALSE(app.forms.ended());
+
+    // A repeat that reaches the program as a release and a press of one timestamp, not marked
+    // as a repeat (as X delivers it to a busy program), does nothing either: by Enter or Space.
+    QWidget* yes = app.widget("frmgtagpexit", "cmdyes");
+    for (const auto& [key, text] : {std::pair{Qt::Key_Return, QStringLiteral("\r")},
+                                    std::pair{Qt::Key_Space, QStringLiteral(" ")}}) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        release.setTimestamp(5000);
+        QApplication::sendEvent(yes, &release);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        press.setTimestamp(5000);
+        QApplication::sendEvent(yes, &press);
+        QKeyEvent lastRelease(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        lastRelease.setTimestamp(5400);
+        QApplication::sendEvent(yes, &lastRelease);
+        EXPECT_EQ(app.quits, 0) << text.toStdString();
+    }
 }
 
 struct DialogCase {

@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -80,8 +81,24 @@ QString activeOnTheServer() {
         .trimmed();
 }
 
-// Shows a window and waits until the window manager has framed and activated it: keys that
-// the X server sends go there only then, whatever Qt already believes.
+// Notes when a Shift key, which no window acts on, comes back from the X server.
+class ShiftSeen : public QObject {
+public:
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift) {
+            seen = true;
+        }
+        return false;
+    }
+};
+
+// Shows a window and waits until the window manager has framed and activated it and a key the
+// X server sends comes through to the program: keys go there only then, whatever Qt already
+// believes.
 QWidget* showActive(QtApp& app, const std::string& window) {
     app.forms.Show(window);
     QWidget* top = app.top(window);
@@ -90,6 +107,12 @@ QWidget* showActive(QtApp& app, const std::string& window) {
     const QString id = QString::number(top->winId());
     EXPECT_TRUE(QTest::qWaitFor([&id] { return activeOnTheServer() == id; }, 3000))
         << window << " is not active on the X server";
+    ShiftSeen shift;
+    QApplication::instance()->installEventFilter(&shift);
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("shift")});
+    EXPECT_TRUE(QTest::qWaitFor([&shift] { return shift.seen; }, 3000))
+        << window << " does not get the keys the X server sends";
+    QApplication::instance()->removeEventFilter(&shift);
     return top;
 }
 
