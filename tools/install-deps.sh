@@ -3,7 +3,7 @@
 # With --tests, also what the tests need: GoogleTest, clang-format, a private X server with a
 # window manager and the tools that type and own the clipboard there, a Wayland compositor
 # with Xwayland and the tools that type there and read its windows, the font families the
-# layout tests measure with, and the desktop styles they run under.
+# layout tests measure with, and the desktop styles and platform themes they run under.
 # apt's own output goes to a log file (--log FILE, else a new file under /tmp); the terminal
 # gets one line per step, and the log's tail when the install fails.
 set -euo pipefail
@@ -38,12 +38,13 @@ if $tests; then
         sway xwayland wtype jq
         fontconfig fonts-dejavu-core fonts-liberation fonts-urw-base35 fonts-noto-core
         adwaita-qt6
+        qt6-gtk-platformtheme qt6ct fonts-cantarell
     )
     # The desktop styles the windows are tested under: KDE's Breeze exists for Qt 6 from Debian
     # 13 on (with its colour schemes in the data package), GNOME's Adwaita on both.
     release="$(. /etc/os-release && echo "${VERSION_ID:-}")"
     if [ -z "$release" ] || [ "${release%%.*}" -ge 13 ]; then
-        packages+=(kde-style-breeze kde-style-breeze-data)
+        packages+=(kde-style-breeze kde-style-breeze-data plasma-integration)
     fi
 fi
 
