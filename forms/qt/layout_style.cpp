@@ -3,19 +3,16 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QTextBlock>
 #include <algorithm>
 #include <cmath>
 
-#include "forms/qt/qt_backend.h"
+#include "forms/qt/twips.h"
 #include "forms/text_metrics.h"
 
 namespace forms::qt {
@@ -225,32 +222,6 @@ void applyLayoutStyle() {
         desktop = QStyleFactory::create(QStringLiteral("Fusion"));
     }
     QApplication::setStyle(new LayoutStyle(desktop));
-}
-
-void fitLinesOfLayoutText(QPlainTextEdit* box, const QString& layoutText) {
-    const qreal room =
-        box->width() - 2 * box->frameWidth() - 2 * kControlMetrics.textMargin - box->cursorWidth();
-    QStringList lines = layoutText.split(QStringLiteral("\r\n"));
-    for (QString& line : lines) {
-        // A blank at the end of a line hangs past the edge, as in any word wrap.
-        while (line.endsWith(u' ')) {
-            line.chop(1);
-        }
-    }
-    QFont font = box->font();
-    int size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    const auto fits = [&] {
-        const QFontMetricsF metrics(font);
-        return std::all_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
-            return metrics.horizontalAdvance(line) <= room;
-        });
-    };
-    while (!fits() && size > kControlMetrics.smallestText) {
-        font.setPixelSize(--size);
-    }
-    if (font != box->font()) {
-        box->setFont(font);
-    }
 }
 
 }  // namespace forms::qt

@@ -11,8 +11,6 @@
 #include <map>
 #include <optional>
 
-class QPlainTextEdit;
-
 namespace forms::qt {
 
 // The metrics of the controls the layouts were drawn for, in device-independent pixels.
@@ -73,9 +71,5 @@ private:
 
 // Puts the desktop's current style under a LayoutStyle for the whole program.
 void applyLayoutStyle();
-
-// A multi-line box whose layout text keeps its line breaks: where a line of that text would
-// wrap in the box, the box's font is made smaller until none does, down to a readable size.
-void fitLinesOfLayoutText(QPlainTextEdit* box, const QString& layoutText);
 
 }  // namespace forms::qt

@@ -3,9 +3,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QFont>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeySequence>
@@ -16,21 +13,17 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QTimer>
-#include <cmath>
 #include <map>
 #include <stdexcept>
 
 #include "forms/qt/form_widget.h"
 #include "forms/qt/layout_style.h"
 #include "forms/qt/pictures.h"
+#include "forms/qt/program_font.h"
+#include "forms/qt/twips.h"
 #include "forms/qt/widgets.h"
-#include "forms/text_metrics.h"
 
 namespace forms::qt {
-
-int px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 
 namespace {
 
@@ -52,6 +45,7 @@ public:
         EventSink* events = &sink;
         top_ = new FormWidget(desktop, [events, name] { events->closeRequested(name); });
         top_->setObjectName(qs(name));
+        holdProgramFont(top_);
         top_->setAttribute(Qt::WA_DeleteOnClose, false);
         if (layout.borderless) {
             top_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -71,6 +65,7 @@ public:
             bar->setNativeMenuBar(false);
             for (const auto& m : layout.menus) {
                 QMenu* menu = bar->addMenu(qs(m.caption));
+                holdProgramFont(menu);  // a window of its own when it opens
                 menu->setObjectName(qs(m.name));
                 menus_[m.name] = menu;
                 for (const auto& item : m.items) {
@@ -423,49 +418,6 @@ QWidget* topLevelWidget(NativeWindow& native) {
 QWidget* controlWidget(NativeWindow& native, const std::string& control) {
     auto* window = dynamic_cast<QtWindow*>(&native);
     return window != nullptr ? window->control(control) : nullptr;
-}
-
-namespace {
-
-// The desktop's font at the largest size whose text takes no more room than the layouts give.
-QFont fitLayoutText(QFont font) {
-    // Pixel sizes, not points: the layouts are in pixels at 96 DPI whatever the desktop's
-    // logical DPI, and Qt scales both for high-DPI screens alike.
-    const int nominal = px(kLayoutText.sizeTwips);
-    const double lineHeight = kLayoutText.lineHeightTwips / 15.0;
-    const double letterSpan = kLayoutText.letterSpanTwips / 15.0;
-    const QString letters = QString::fromLatin1(kLetterSpanSample);
-    for (int size = nominal; size >= kControlMetrics.smallestText; --size) {
-        font.setPixelSize(size);
-        const QFontMetricsF metrics(font);
-        if (metrics.height() <= lineHeight && metrics.lineSpacing() <= lineHeight &&
-            metrics.horizontalAdvance(letters) <= letterSpan) {
-            return font;
-        }
-    }
-    return font;
-}
-
-}  // namespace
-
-void applyProgramFont() {
-    // A family made to the metrics of the one the layouts were drawn for fits them best at
-    // full size; otherwise the desktop's default family, made small enough to fit.
-    const QFont desktop = QApplication::font();
-    QFont best = fitLayoutText(desktop);
-    for (const QString& family : {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")}) {
-        QFont metricCompatible = desktop;
-        metricCompatible.setFamilies({family});
-        if (QFontInfo(metricCompatible).family() != family) {
-            continue;  // not installed; fontconfig gave a substitute
-        }
-        metricCompatible = fitLayoutText(metricCompatible);
-        if (metricCompatible.pixelSize() > best.pixelSize()) {
-            best = metricCompatible;
-        }
-        break;
-    }
-    QApplication::setFont(best);
 }
 
 }  // namespace forms::qt

@@ -8,11 +8,9 @@
 
 #include "forms/backend.h"
 #include "forms/qt/form_widget.h"
+#include "forms/qt/program_font.h"
 
 namespace forms::qt {
-
-// Twips to device-independent pixels (15 twips = 1 px at 96 DPI); Qt scales for high DPI.
-int px(int twips);
 
 class QtBackend : public Backend {
 public:
@@ -39,10 +37,5 @@ private:
 QWidget* topLevelWidget(NativeWindow& native);
 // A control's widget by name (nullptr if there is none).
 QWidget* controlWidget(NativeWindow& native, const std::string& control);
-
-// The font every window uses: a family of the metrics the layouts were drawn for where one is
-// installed, else the desktop's default family, at the largest size at which lines are no
-// taller and characters on average no wider than the layouts allow.
-void applyProgramFont();
 
 }  // namespace forms::qt

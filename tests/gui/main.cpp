@@ -30,6 +30,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     forms::qt::applyProgramFont();
+    testsupport::settleSessionTheme();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -57,6 +57,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     forms::qt::applyProgramFont();
+    testsupport::settleSessionTheme();
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
     QDir().mkpath(outDir);
 

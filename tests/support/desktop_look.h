@@ -2,17 +2,22 @@
 // it: QT_STYLE_OVERRIDE picks the style (Qt applies it), QUARNIX_COLOR_SCHEME names a KDE
 // colour scheme file that is applied as Plasma's integration applies the user's scheme, and
 // QUARNIX_EXPECT_STYLE names the style that must be in force, since Qt falls back to its own
-// style without a word when the one asked for is not installed.
+// style without a word when the one asked for is not installed. In a desktop session
+// (tests/realx/session-look.sh) the platform theme brings the look, and
+// QUARNIX_EXPECT_DESKTOP_FONT names the font it must hand out, for the same reason.
 #pragma once
 
 #include <QApplication>
 #include <QColor>
 #include <QFile>
+#include <QLabel>
 #include <QMap>
 #include <QPalette>
 #include <QStyle>
+#include <QTest>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 namespace testsupport {
 
@@ -93,7 +98,29 @@ inline bool applyDesktopLook() {
                      qPrintable(QApplication::style()->name()));
         return false;
     }
+    const QString font = qEnvironmentVariable("QUARNIX_EXPECT_DESKTOP_FONT");
+    if (!font.isEmpty() && QApplication::font().family() != font) {
+        std::fprintf(stderr,
+                     "the desktop's platform theme is not in force: it should give %s, "
+                     "Qt gave %s\n",
+                     qPrintable(font), qPrintable(QApplication::font().family()));
+        return false;
+    }
     return true;
+}
+
+// Some platform themes hand shown windows the desktop's font only once the first window is
+// up (GTK's reads its settings then). Waits for that on a window of the test's own, so that
+// the program's windows meet the theme as a user's do; where the theme leaves shown windows
+// alone, it waits two seconds for nothing.
+inline void settleSessionTheme() {
+    const QString font = qEnvironmentVariable("QUARNIX_EXPECT_DESKTOP_FONT");
+    if (font.isEmpty()) {
+        return;
+    }
+    auto probe = std::make_unique<QLabel>(QStringLiteral("probe"));
+    probe->show();
+    static_cast<void>(QTest::qWaitFor([&] { return probe->font().family() == font; }, 2000));
 }
 
 }  // namespace testsupport
