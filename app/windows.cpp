@@ -1,9 +1,13 @@
 #include "app/windows.h"
 
+#include <string>
+#include <string_view>
+
 #include "creators/pickups/pickups.h"
 #include "creators/vehicles/vehicles.h"
 #include "forms/runtime.h"
 #include "info/info.h"
+#include "shell/basenabledisable.h"
 #include "shell/confirmations.h"
 #include "shell/main_window.h"
 #include "shell/pickers.h"
@@ -23,6 +27,20 @@ void defineAllWindows(forms::Forms& forms) {
     creators::vehicles::defineGtaSa(forms);
     info::defineInformationWindows(forms);
     info::defineSendEmail(forms);
+    requireNamedWindowsAndControls(forms);
+}
+
+void requireNamedWindowsAndControls(const forms::Forms& forms) {
+    for (const auto& confirmation : shell::confirmations()) {
+        forms.requireNamed("an exit confirmation", confirmation.guards);
+    }
+    for (const auto& list : basenabledisable::greyingLists()) {
+        for (std::string_view control : list.controls) {
+            forms.requireNamed("a greying list entry", std::string(list.window),
+                               std::string(control));
+        }
+    }
+    forms.requireHandlerWindows();
 }
 
 }  // namespace app

@@ -12,46 +12,44 @@ bool hasControl(const WindowLayout& layout, const std::string& control) {
            layout.findMenuItem(control) != nullptr;
 }
 
+void requireInLayout(const WindowLayout& layout, const std::string& table,
+                     const std::string& control) {
+    if (!hasControl(layout, control)) {
+        throw std::logic_error("window " + layout.name + " has " + table + " for " + control +
+                               ", which it does not have");
+    }
+}
+
 }  // namespace
 
 Window::Window(const WindowDef& def, std::unique_ptr<NativeWindow> native)
     : def_(&def), native_(std::move(native)) {}
 
-void Window::requireControl(const std::string& control) const {
+NativeWindow& Window::checked(const std::string& control) const {
     if (!hasControl(def_->layout, control)) {
         // A misspelt control name is a programming error; fail loudly rather than silently.
         throw std::out_of_range("window " + def_->layout.name + " has no control " + control);
     }
+    return *native_;
 }
 
 std::string Window::Text(const std::string& control) const {
-    requireControl(control);
-    return native_->text(control);
+    return checked(control).text(control);
 }
-
 void Window::SetText(const std::string& control, const std::string& text) {
-    requireControl(control);
-    native_->setText(control, text);
+    checked(control).setText(control, text);
 }
-
 int Window::ListIndex(const std::string& control) const {
-    requireControl(control);
-    return native_->listIndex(control);
+    return checked(control).listIndex(control);
 }
-
 void Window::SetListIndex(const std::string& control, int index) {
-    requireControl(control);
-    native_->setListIndex(control, index);
+    checked(control).setListIndex(control, index);
 }
-
 bool Window::Enabled(const std::string& control) const {
-    requireControl(control);
-    return native_->enabled(control);
+    return checked(control).enabled(control);
 }
-
 void Window::SetEnabled(const std::string& control, bool enabled) {
-    requireControl(control);
-    native_->setEnabled(control, enabled);
+    checked(control).setEnabled(control, enabled);
 }
 
 std::uintptr_t Window::hwnd() const {
@@ -74,13 +72,31 @@ Forms::~Forms() {
 void Forms::define(WindowDef def) {
     // A handler under a misspelt name would never run; say so before the window is ever used.
     for (const auto& [control, handler] : def.clicks) {
-        if (!hasControl(def.layout, control)) {
-            throw std::logic_error("window " + def.layout.name + " has a click handler for " +
-                                   control + ", which it does not have");
-        }
+        requireInLayout(def.layout, "a click handler", control);
     }
     std::string name = def.layout.name;
     defs_[name] = std::move(def);
+}
+
+void Forms::requireNamed(const std::string& table, const std::string& window,
+                         const std::string& control) const {
+    auto it = defs_.find(window);
+    if (it == defs_.end()) {
+        throw std::logic_error(table + " names window " + window + ", which is not defined");
+    }
+    if (!control.empty()) {
+        requireInLayout(it->second.layout, table, control);
+    }
+}
+
+void Forms::requireHandlerWindows() const {
+    for (const auto& [name, def] : defs_) {
+        for (const auto& [control, handler] : def.clicks) {
+            for (const std::string& window : handler.windows) {
+                requireNamed("the click handler of " + name + "." + control, window);
+            }
+        }
+    }
 }
 
 bool Forms::isDefined(const std::string& window) const {
@@ -204,14 +220,14 @@ void Forms::click(const std::string& window, const std::string& control) {
         return;
     }
     const WindowDef& def = definition(window);
-    instances_.at(window)->requireControl(control);
+    instances_.at(window)->checked(control);
     auto it = def.clicks.find(control);
     if (it == def.clicks.end()) {
         return;
     }
     // Handlers live in the definition, not the instance, so one that unloads its own window
     // runs on to its end.
-    it->second(*this);
+    it->second.run(*this);
 }
 
 void Forms::closeBox(const std::string& window) {

@@ -3,11 +3,13 @@
 // time on the UI thread and reach every window through the runtime.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/backend.h"
@@ -17,7 +19,17 @@ namespace forms {
 
 class Forms;
 
-using Handler = std::function<void(Forms&)>;
+// A click handler and the windows it reaches by name, which are checked once every window is
+// defined: a misspelt target then fails at start, not at the click.
+struct Handler {
+    Handler() = default;
+    template <std::invocable<Forms&> F>
+    Handler(F f, std::vector<std::string> reached = {})
+        : run(std::move(f)), windows(std::move(reached)) {}
+
+    std::function<void(Forms&)> run;
+    std::vector<std::string> windows;
+};
 
 // A window class: its layout and the handlers of its controls and menu items.
 struct WindowDef {
@@ -47,7 +59,8 @@ public:
 
 private:
     friend class Forms;
-    void requireControl(const std::string& control) const;
+    // The native window, once `control` is known to be one of its controls.
+    NativeWindow& checked(const std::string& control) const;
 
     const WindowDef* def_;
     std::unique_ptr<NativeWindow> native_;
@@ -63,6 +76,13 @@ public:
     // Throws std::logic_error when a click handler is keyed by a name that is no control,
     // menu title or menu item of the layout.
     void define(WindowDef def);
+    // Tables elsewhere name windows and controls by string. Throws std::logic_error, naming
+    // `table` and the name, unless `window` is defined and, when `control` is given, has a
+    // control, menu title or menu item of that name.
+    void requireNamed(const std::string& table, const std::string& window,
+                      const std::string& control = {}) const;
+    // requireNamed for every window a click handler reaches; once every window is defined.
+    void requireHandlerWindows() const;
     bool isDefined(const std::string& window) const;
     const WindowDef& definition(const std::string& window) const;
     std::vector<std::string> definedWindows() const;
@@ -94,8 +114,6 @@ public:
     void click(const std::string& window, const std::string& control);
     // The window's close box: unloads that window and nothing else.
     void closeBox(const std::string& window);
-
-    Backend& backend() { return backend_; }
 
 private:
     void clicked(const std::string& window, const std::string& control) override;

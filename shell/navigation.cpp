@@ -8,24 +8,27 @@
 namespace shell {
 
 forms::Handler navigate(std::string from, std::string to) {
-    return [from = std::move(from), to = std::move(to)](forms::Forms& forms) {
-        forms.Show(to);
-        forms.Unload(from);
-    };
+    return {[from, to](forms::Forms& forms) {
+                forms.Show(to);
+                forms.Unload(from);
+            },
+            {from, to}};
 }
 
 forms::Handler openDialog(std::string owner, std::string dialog) {
-    return [owner = std::move(owner), dialog = std::move(dialog)](forms::Forms& forms) {
-        basenabledisable::setListEnabled(forms, owner, false);
-        forms.Show(dialog);
-    };
+    return {[owner, dialog](forms::Forms& forms) {
+                basenabledisable::setListEnabled(forms, owner, false);
+                forms.Show(dialog);
+            },
+            {owner, dialog}};
 }
 
 forms::Handler closeDialog(std::string owner, std::string dialog) {
-    return [owner = std::move(owner), dialog = std::move(dialog)](forms::Forms& forms) {
-        basenabledisable::setListEnabled(forms, owner, true);
-        forms.Unload(dialog);
-    };
+    return {[owner, dialog](forms::Forms& forms) {
+                basenabledisable::setListEnabled(forms, owner, true);
+                forms.Unload(dialog);
+            },
+            {owner, dialog}};
 }
 
 forms::Handler exitThroughConfirmation(std::string owner) {

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "shell/basenabledisable.h"
+#include "shell/confirmations.h"
 #include "shell/main_window.h"
+#include "shell/navigation.h"
 #include "support/memory_app.h"
 
 namespace {
@@ -369,6 +371,44 @@ TEST(Runtime, AClickHandlerForNothingInTheLayoutIsRefusedWhenTheWindowIsDefined)
     forms.Show("frmtest");
     forms.click("frmtest", "mnuquit");
     EXPECT_FALSE(forms.isLoaded("frmtest"));
+}
+
+// Tables name windows and controls by string; a misspelt name must stop the program at start.
+void expectNameError(const forms::Forms& forms, const std::string& message) {
+    try {
+        app::requireNamedWindowsAndControls(forms);
+        ADD_FAILURE() << "no error; expected: " << message;
+    } catch (const std::logic_error& e) {
+        EXPECT_EQ(std::string(e.what()), message);
+    }
+}
+
+TEST(NamesInTables, AMissingNavigationTargetFailsNamingTheHandler) {
+    MemoryApp app;
+    forms::WindowDef def = windowWithClick("frmtest", "cmdok");
+    def.clicks["cmdok"] = shell::navigate("frmtest", "frmgta3codepik");
+    app.forms.define(def);
+    expectNameError(app.forms,
+                    "the click handler of frmtest.cmdok names window frmgta3codepik, which is not "
+                    "defined");
+}
+
+TEST(NamesInTables, AGreyingListEntryTheWindowLacksFails) {
+    MemoryApp app;
+    forms::WindowDef main = app.forms.definition("frmgtapick");
+    main.layout.menus.pop_back();  // the "Web Sites" menu, whose title the list greys
+    main.clicks.clear();
+    app.forms.define(main);
+    expectNameError(
+        app.forms, "window frmgtapick has a greying list entry for mnuweb, which it does not have");
+}
+
+TEST(NamesInTables, AConfirmationForAWindowThatIsNotDefinedFails) {
+    forms::MemoryBackend backend;
+    forms::Forms forms(backend);
+    shell::defineConfirmations(forms);
+    expectNameError(forms, "an exit confirmation names window " +
+                               shell::confirmations().front().guards + ", which is not defined");
 }
 
 TEST(Runtime, AClickOnAControlTheWindowDoesNotHaveIsAnError) {
