@@ -234,4 +234,28 @@ TEST(LayoutGui, EveryWindowShowsEveryCaptionInFullWithNothingOverlapping) {
     EXPECT_EQ(windows, 54);
 }
 
+// A platform theme hands out the desktop's font after the program has set its own: for the
+// whole application and per kind of control, and again whenever the desktop's settings change.
+// Neither may reach a window, shown before or after.
+TEST(LayoutGui, WindowsKeepTheProgramFontWhenTheDesktopHandsOutAnother) {
+    QtApp app;
+    const QFont program = QApplication::font();
+    app.forms.Show("frmgta3weapon");
+    QFont desktop(QStringLiteral("DejaVu Sans"), 20);
+    desktop.setBold(true);
+    QApplication::setFont(desktop);
+    QApplication::setFont(desktop, "QLabel");
+    QApplication::setFont(desktop, "QAbstractItemView");
+    app.forms.Show("frmsendemail");
+    QApplication::processEvents();
+    for (const std::string window : {"frmgta3weapon", "frmsendemail"}) {
+        for (QWidget* w : declaredWidgets(app.top(window), app.forms.definition(window).layout)) {
+            if (qobject_cast<QPlainTextEdit*>(w) == nullptr) {  // fitted to its own text
+                EXPECT_EQ(w->font(), program) << window << "." << w->objectName().toStdString();
+            }
+        }
+    }
+    QApplication::setFont(program);
+}
+
 }  // namespace
