@@ -239,7 +239,8 @@ TEST(LayoutGui, EveryWindowShowsEveryCaptionInFullWithNothingOverlapping) {
 // Neither may reach a window, shown before or after.
 TEST(LayoutGui, WindowsKeepTheProgramFontWhenTheDesktopHandsOutAnother) {
     QtApp app;
-    const QFont program = QApplication::font();
+    const QFont program = forms::qt::programFont();
+    const QFont before = QApplication::font();
     app.forms.Show("frmgta3weapon");
     QFont desktop(QStringLiteral("DejaVu Sans"), 20);
     desktop.setBold(true);
@@ -251,11 +252,12 @@ TEST(LayoutGui, WindowsKeepTheProgramFontWhenTheDesktopHandsOutAnother) {
     for (const std::string window : {"frmgta3weapon", "frmsendemail"}) {
         for (QWidget* w : declaredWidgets(app.top(window), app.forms.definition(window).layout)) {
             if (qobject_cast<QPlainTextEdit*>(w) == nullptr) {  // fitted to its own text
-                EXPECT_EQ(w->font(), program) << window << "." << w->objectName().toStdString();
+                EXPECT_EQ(w->font().toString(), program.toString())
+                    << window << "." << w->objectName().toStdString();
             }
         }
     }
-    QApplication::setFont(program);
+    QApplication::setFont(before);
 }
 
 }  // namespace
