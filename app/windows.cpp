@@ -3,8 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "creators/pickups/pickups.h"
-#include "creators/vehicles/vehicles.h"
+#include "creators/games.h"
 #include "forms/runtime.h"
 #include "info/info.h"
 #include "shell/basenabledisable.h"
@@ -19,12 +18,9 @@ void defineAllWindows(forms::Forms& forms) {
     shell::defineMainWindow(forms);
     shell::definePickers(forms);
     shell::defineConfirmations(forms);
-    creators::pickups::defineGta3(forms);
-    creators::pickups::defineGtaVc(forms);
-    creators::pickups::defineGtaSa(forms);
-    creators::vehicles::defineGta3(forms);
-    creators::vehicles::defineGtaVc(forms);
-    creators::vehicles::defineGtaSa(forms);
+    creators::defineGta3(forms);
+    creators::defineGtaVc(forms);
+    creators::defineGtaSa(forms);
     info::defineInformationWindows(forms);
     info::defineSendEmail(forms);
     requireNamedWindowsAndControls(forms);

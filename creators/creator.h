@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "forms/runtime.h"
+#include "creators/creator_layout.h"
+#include "forms/layout.h"
+
+namespace forms {
+class Forms;
+}
 
 namespace creators {
 
@@ -32,35 +37,12 @@ struct Entry {
     Template line;
 };
 
-struct Group {
-    std::string picker;  // the game's code picker
-
-    // The creator. Its list control gets its entries from `entries`.
-    forms::WindowLayout creator;
-    std::string list;
-    std::string generate;
-    std::string creatorBackToPicker;
-    std::string creatorBackToMain;
-    std::vector<Entry> entries;
-    bool buildsText = true;  // false: Generate only opens an empty result window
-
-    // The result window.
-    forms::WindowLayout result;
-    std::string resultBox;
-    std::string resultBackToCreator;
-    std::string resultBackToPicker;
+// A game's code picker and the names its windows give the game and the picker.
+struct Game {
+    std::string name;          // "GTA3", "GTA VC" or "GTA SA", as captions write it
+    std::string picker;        // the game's code picker
+    std::string backToPicker;  // the result windows' button back to it
 };
-
-// Joins a template left to right, reading only the boxes it names, in its order.
-std::string joinTemplate(const forms::Window& creator, const Template& line);
-
-// "Generate My Code": shows the result window first, then tests the list index entry by entry,
-// writes the matching entry's text into the result box, and unloads the creator on every path.
-void cmdgencode_Click(forms::Forms& forms, const Group& group);
-
-// Defines the creator and the result window of a group with all their handlers. The exit
-// confirmations are defined with the others by the shell.
-void defineGroup(forms::Forms& forms, Group group);
 
 // Result windows: one design, a multi-line box across the top and a row of four buttons.
 enum class ResultFocus { BoxFirst, ExitFirst };
@@ -69,19 +51,26 @@ enum class ResultFocus { BoxFirst, ExitFirst };
 // Point Code", "Back To GTA3 Weapon Spawn Point Creator", "Back To GTA3 Code Pick".
 struct ResultWindow {
     std::string name;
-    std::string game;  // "GTA3", "GTA VC" or "GTA SA"
     std::string kind;  // "Weapon", "Item" or "Vehicle"
     int width = 0;     // client area, twips
     int height = 0;
     std::string box;
     std::string backToCreator;
-    std::string backToPicker;
     ResultFocus focus = ResultFocus::BoxFirst;
 };
 
-forms::WindowLayout resultWindowLayout(const ResultWindow& window);
+struct Group {
+    Game game;
+    CreatorDesc creator;
+    forms::WindowLayout (*design)(const CreatorDesc&);  // lays the creator out
+    std::vector<Entry> entries;                         // its list's, in display order
+    ResultWindow result;
+    bool buildsText = true;  // false: Generate only opens an empty result window
+};
 
-// Gives the group its result window and the names of that window's box and buttons.
-void setResultWindow(Group& group, const ResultWindow& window);
+// Defines the creator and the result window of a group with all their handlers, and checks
+// that every box the entries' lines read is on the creator. The exit confirmations are
+// defined with the others by the shell.
+void defineGroup(forms::Forms& forms, Group group);
 
 }  // namespace creators

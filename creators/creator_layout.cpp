@@ -2,39 +2,42 @@
 
 namespace creators {
 
-namespace {
+forms::WindowLayout emptyWindow(const CreatorDesc& desc) {
+    forms::WindowLayout w;
+    w.name = desc.window;
+    w.caption = desc.caption;
+    w.width = desc.width;
+    w.height = desc.height;
+    return w;
+}
 
-// In twips, as in every window of the program.
-constexpr int kMargin = 120;
-constexpr int kGap = 120;
-constexpr int kLabelHeight = 225;
-
-}  // namespace
-
-void addCoordinates(forms::WindowLayout& window, const CoordinatesFrame& f) {
-    const int boxTop = 270 + f.shift;  // below the frame's caption
-    const int labelTop = boxTop + f.boxHeight + 45;
-    const int width = (f.rect.width - 4 * f.inset) / 3;
-    auto column = [&](int index) { return f.inset + index * (width + f.inset); };
+void addCoordinates(forms::WindowLayout& window, const CreatorDesc& desc, forms::Rect rect,
+                    int inset, int shift) {
+    const int boxTop = 270 + shift;  // below the frame's caption
+    const int labelTop = boxTop + forms::kBoxHeight + 45;
+    const int width = (rect.width - 4 * inset) / 3;
+    auto column = [&](int index) { return inset + index * (width + inset); };
 
     auto& to = window.controls;
-    to.push_back(forms::frame(f.frame, "Coordinates", f.rect));
-    const std::string* boxes[] = {&f.x, &f.y, &f.z};
+    to.push_back(forms::frame(desc.frame, "Coordinates", rect));
+    const std::string* boxes[] = {&desc.boxes.x, &desc.boxes.y, &desc.boxes.z};
     for (int i = 0; i < 3; ++i) {
         to.push_back(forms::inFrame(
-            f.frame, forms::textBox(*boxes[i], {column(i), boxTop, width, f.boxHeight}, 7)));
+            desc.frame,
+            forms::textBox(*boxes[i], {column(i), boxTop, width, forms::kBoxHeight}, 7)));
     }
     const char* const labels[][2] = {{"lblx", "X"}, {"lbly", "Y"}, {"lblz", "Z"}};
     for (int i = 0; i < 3; ++i) {
         to.push_back(forms::inFrame(
-            f.frame,
-            forms::label(labels[i][0], labels[i][1], {column(i), labelTop, width, kLabelHeight},
-                         forms::Align::Center)));
+            desc.frame,
+            forms::label(labels[i][0], labels[i][1],
+                         {column(i), labelTop, width, forms::kLabelHeight}, forms::Align::Center)));
     }
 }
 
 void addBottomRow(forms::WindowLayout& window, const BottomRow& row) {
-    const int room = window.width - 2 * kMargin - 2 * kGap;
+    using forms::kMargin, forms::kSpacing;
+    const int room = window.width - 2 * kMargin - 2 * kSpacing;
     const int shares = row.pickerShare + row.mainShare + row.exitShare;
     const int pickerWidth = room * row.pickerShare / shares;
     const int mainWidth = room * row.mainShare / shares;
@@ -43,7 +46,7 @@ void addBottomRow(forms::WindowLayout& window, const BottomRow& row) {
     int x = kMargin;
     auto next = [&](int width) {
         forms::Rect r{x, top, width, row.height};
-        x += width + kGap;
+        x += width + kSpacing;
         return r;
     };
     const forms::Rect picker = next(pickerWidth);

@@ -70,6 +70,16 @@ struct WindowLayout {
     const MenuItemDecl* findMenuItem(const std::string& item) const;
 };
 
+// Spacing that the program's windows share, in twips.
+inline constexpr int kMargin = 120;       // from a window's edges to its controls
+inline constexpr int kSpacing = 120;      // between neighbouring controls
+inline constexpr int kBoxHeight = 300;    // a single-line text box
+inline constexpr int kLabelHeight = 225;  // a one-line label in a creator
+inline constexpr int kLabelDrop = 45;     // lowers a label beside a box so that their texts line up
+inline constexpr int kLabelToBox = 60;    // from a label to the box beside it
+// One line of label text in the information windows and the composer, descenders included.
+inline constexpr int kTextLine = 210;
+
 // Controls that can hold the keyboard focus.
 bool takesFocus(Kind kind);
 

@@ -12,9 +12,9 @@ namespace info {
 
 namespace {
 
-constexpr int kMargin = 120;
-constexpr int kGap = 90;
-constexpr int kLine = 210;  // one line of label text, with room for descenders
+using forms::kMargin;
+
+constexpr int kBetweenTexts = 90;  // from one text of a column to the next
 constexpr int kCloseWidth = 2055;
 constexpr int kCloseHeight = 375;
 
@@ -25,7 +25,7 @@ public:
     explicit Column(forms::WindowLayout& layout) : layout_(layout), y_(kMargin) {}
 
     void label(std::string name, std::string text, int lines) {
-        add(forms::label(std::move(name), std::move(text), next(lines * kLine)));
+        add(forms::label(std::move(name), std::move(text), next(lines * forms::kTextLine)));
     }
 
     void readOnlyBox(std::string name, std::string text, int height) {
@@ -49,7 +49,7 @@ public:
 private:
     forms::Rect next(int height) {
         forms::Rect r{kMargin, y_, layout_.width - 2 * kMargin, height};
-        y_ += height + kGap;
+        y_ += height + kBetweenTexts;
         return r;
     }
     void add(forms::ControlDecl control) { layout_.controls.push_back(std::move(control)); }

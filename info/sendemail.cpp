@@ -15,18 +15,18 @@ namespace {
 
 constexpr const char* kComposer = "frmsendemail";
 
-constexpr int kMargin = 120;
+using forms::kBoxHeight, forms::kMargin, forms::kTextLine;
+
+constexpr int kWidth = 4710;
 constexpr int kLabelWidth = 585;
-constexpr int kLabelHeight = 210;
-constexpr int kBoxX = kMargin + kLabelWidth + 60;
-constexpr int kBoxWidth = 4710 - kMargin - kBoxX;
-constexpr int kBoxHeight = 300;
+constexpr int kBoxX = kMargin + kLabelWidth + forms::kLabelToBox;
+constexpr int kBoxWidth = kWidth - kMargin - kBoxX;
 constexpr int kRowPitch = 360;
 constexpr int kBodyTop = kMargin + 4 * kRowPitch;
 constexpr int kBodyHeight = 2280;  // about eight single-line boxes
-constexpr int kButtonTop = kBodyTop + kBodyHeight + 120;
+constexpr int kButtonTop = kBodyTop + kBodyHeight + forms::kSpacing;
 constexpr int kButtonWidth = 1440;
-constexpr int kButtonGap = (4710 - 2 * kMargin - 3 * kButtonWidth) / 2;
+constexpr int kButtonGap = (kWidth - 2 * kMargin - 3 * kButtonWidth) / 2;
 constexpr int kButtonHeight = 465;  // "Launch E-Mail Application" takes two lines
 
 forms::Rect row(int index) {
@@ -42,7 +42,7 @@ forms::ControlDecl field(std::string name, int index, std::string text, bool rea
 
 // The five labels are one control array, all named Label1; nothing refers to them.
 forms::ControlDecl caption(const char* text, int top) {
-    return forms::label("Label1", text, {kMargin, top + 45, kLabelWidth, kLabelHeight});
+    return forms::label("Label1", text, {kMargin, top + forms::kLabelDrop, kLabelWidth, kTextLine});
 }
 
 forms::Rect buttonAt(int column) {
@@ -68,7 +68,7 @@ void defineSendEmail(forms::Forms& forms) {
     auto& l = def.layout;
     l.name = kComposer;
     l.caption = "Quarnix | E-Mail Author";
-    l.width = 4710;
+    l.width = kWidth;
     l.height = 4590;
 
     forms::ControlDecl body = forms::textBox("txtBody", {kBoxX, kBodyTop, kBoxWidth, kBodyHeight});

@@ -44,13 +44,15 @@ const Confirmation& confirmationOf(const std::string& guardedWindow) {
     throw std::out_of_range("no exit confirmation guards " + guardedWindow);
 }
 
+namespace {
+
 forms::WindowDef confirmationWindow(const Confirmation& c) {
-    constexpr int kLabelWidth = 2415;
-    constexpr int kLabelHeight = 255;
+    constexpr int kQuestionWidth = 2415;
+    constexpr int kQuestionHeight = 255;
     constexpr int kButtonWidth = 1215;
     constexpr int kButtonHeight = 315;
     const int gap = (c.width - 2 * kButtonWidth) / 4;
-    const int buttonTop = c.height - kButtonHeight - 120;
+    const int buttonTop = c.height - kButtonHeight - forms::kMargin;
 
     forms::ControlDecl yes = forms::button("cmdyes", c.accessKeys ? "&Yes" : "Yes",
                                            {gap, buttonTop, kButtonWidth, kButtonHeight});
@@ -59,7 +61,8 @@ forms::WindowDef confirmationWindow(const Confirmation& c) {
                       {c.width - gap - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight});
     forms::ControlDecl question = forms::label(
         "lblexit", "Are You Sure You Want To Exit?",
-        {(c.width - kLabelWidth) / 2, 120, kLabelWidth, kLabelHeight}, forms::Align::Center);
+        {(c.width - kQuestionWidth) / 2, forms::kMargin, kQuestionWidth, kQuestionHeight},
+        forms::Align::Center);
 
     forms::WindowDef def;
     def.layout.name = c.name;
@@ -75,6 +78,8 @@ forms::WindowDef confirmationWindow(const Confirmation& c) {
     def.clicks["cmdyes"] = [](forms::Forms& forms) { forms.End(); };
     return def;
 }
+
+}  // namespace
 
 void defineConfirmations(forms::Forms& forms) {
     for (const auto& c : confirmations()) {

@@ -23,7 +23,6 @@ const std::vector<Confirmation>& confirmations();
 // The confirmation that guards a window; throws for a window without an Exit button.
 const Confirmation& confirmationOf(const std::string& guardedWindow);
 
-forms::WindowDef confirmationWindow(const Confirmation& confirmation);
 void defineConfirmations(forms::Forms& forms);
 
 }  // namespace shell

@@ -5,6 +5,18 @@
 
 namespace shell {
 
+namespace {
+
+// Addresses of the web-site menu items, handed to the desktop's browser.
+constexpr const char* kVorlakSite = "https://vorlak.example.com";
+constexpr const char* kForumSite = "https://gtaforums.com";
+constexpr const char* kFanSite = "https://gtauniverse.example.org";
+
+// How long the splash stays at least, in seconds.
+constexpr double kSplashSeconds = 2.0;
+
+}  // namespace
+
 void defineSplash(forms::Forms& forms) {
     forms::WindowDef def;
     def.layout.name = "frmquarnixload";

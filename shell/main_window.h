@@ -5,14 +5,6 @@
 
 namespace shell {
 
-// Addresses of the web-site menu items, handed to the desktop's browser.
-inline constexpr const char* kVorlakSite = "https://vorlak.example.com";
-inline constexpr const char* kForumSite = "https://gtaforums.com";
-inline constexpr const char* kFanSite = "https://gtauniverse.example.org";
-
-// How long the splash stays at least, in seconds.
-inline constexpr double kSplashSeconds = 2.0;
-
 void defineSplash(forms::Forms& forms);
 void defineMainWindow(forms::Forms& forms);
 

@@ -1,48 +1,29 @@
 #include "creators/pickups/pickup_layout.h"
 
-#include <utility>
+#include <string>
+#include <vector>
 
-namespace creators::pickups {
+namespace creators {
 
 namespace {
 
+using forms::kBoxHeight, forms::kLabelDrop, forms::kLabelHeight, forms::kMargin, forms::kSpacing;
+
 // Geometry in twips, the same in every game.
-constexpr int kMargin = 120;
-constexpr int kGap = 120;        // above the row of buttons along the bottom
-constexpr int kColumnGap = 150;  // between the list and what stands beside it
-constexpr int kBoxHeight = 300;  // a single-line text box
-constexpr int kLabelHeight = 225;
-constexpr int kLabelDrop = 45;     // lines a label's text up with the text of its box
-constexpr int kCaptionGap = 60;    // from a label to its box
+constexpr int kColumnGap = 150;    // between the list and what stands beside it
 constexpr int kBetweenRows = 150;  // from the code-name row to the ammo row
 constexpr int kFrameHeight = 930;  // caption, a row of boxes and their labels
 constexpr int kCoordinatesInset = 150;
 constexpr int kWeaponCaptionWidth = 1395;  // "Amount Of Ammo" in full
 constexpr int kItemCaptionWidth = 1095;    // "Code Name" in full
 
-forms::WindowLayout emptyWindow(const CreatorDesc& d) {
-    forms::WindowLayout w;
-    w.name = d.window;
-    w.caption = d.caption;
-    w.width = d.width;
-    w.height = d.height;
-    return w;
-}
-
 int bottomRowTop(const CreatorDesc& d) {
     return d.height - kMargin - d.bottomRow.height;
 }
 
 // A frame taller than it needs keeps its rows centred.
-CoordinatesFrame coordinates(const CreatorDesc& d, forms::Rect rect) {
-    return {.frame = d.frame,
-            .rect = rect,
-            .x = d.boxes.x,
-            .y = d.boxes.y,
-            .z = d.boxes.z,
-            .inset = kCoordinatesInset,
-            .boxHeight = kBoxHeight,
-            .shift = (rect.height - kFrameHeight) / 2};
+void addCentredCoordinates(forms::WindowLayout& w, const CreatorDesc& d, forms::Rect rect) {
+    addCoordinates(w, d, rect, kCoordinatesInset, (rect.height - kFrameHeight) / 2);
 }
 
 // A caption on the left and its box from there to the window's right margin.
@@ -53,7 +34,7 @@ struct Row {
 
 Row row(const CreatorDesc& d, const char* label, const char* caption, const std::string& box,
         int left, int captionWidth, int top) {
-    const int boxLeft = left + captionWidth + kCaptionGap;
+    const int boxLeft = left + captionWidth + forms::kLabelToBox;
     return {forms::label(label, caption, {left, top + kLabelDrop, captionWidth, kLabelHeight}),
             forms::textBox(box, {boxLeft, top, d.width - kMargin - boxLeft, kBoxHeight})};
 }
@@ -77,7 +58,7 @@ void addRows(forms::WindowLayout& w, LabelOrder order, const std::vector<Row>& r
 }
 
 void addGenerate(forms::WindowLayout& w, const CreatorDesc& d, int left, int top) {
-    const int height = d.generateHeight != 0 ? d.generateHeight : bottomRowTop(d) - kGap - top;
+    const int height = d.generateHeight != 0 ? d.generateHeight : bottomRowTop(d) - kSpacing - top;
     w.controls.push_back(forms::button(d.generate, "Generate My Code",
                                        {left, top, d.width - kMargin - left, height}));
 }
@@ -92,8 +73,8 @@ forms::WindowLayout weaponCreator(const CreatorDesc& d) {
 
     forms::WindowLayout w = emptyWindow(d);
     w.controls.push_back(forms::listBox(
-        d.list, {}, {kMargin, kMargin, d.listWidth, bottomRowTop(d) - kGap - kMargin}));
-    addCoordinates(w, coordinates(d, {right, kMargin, d.width - kMargin - right, kFrameHeight}));
+        d.list, {}, {kMargin, kMargin, d.listWidth, bottomRowTop(d) - kSpacing - kMargin}));
+    addCentredCoordinates(w, d, {right, kMargin, d.width - kMargin - right, kFrameHeight});
     addRows(
         w, d.labels,
         {row(d, "lblcodename", "Code Name", d.boxes.codeName, right, kWeaponCaptionWidth, nameTop),
@@ -110,8 +91,7 @@ forms::WindowLayout itemCreator(const CreatorDesc& d) {
 
     forms::WindowLayout w = emptyWindow(d);
     w.controls.push_back(forms::listBox(d.list, {}, {kMargin, kMargin, d.listWidth, d.listHeight}));
-    addCoordinates(
-        w, coordinates(d, {frameLeft, kMargin, d.width - kMargin - frameLeft, d.listHeight}));
+    addCentredCoordinates(w, d, {frameLeft, kMargin, d.width - kMargin - frameLeft, d.listHeight});
     addRows(w, d.labels,
             {row(d, "lblcodename", "Code Name", d.boxes.codeName, kMargin, kItemCaptionWidth,
                  nameTop)});
@@ -120,18 +100,4 @@ forms::WindowLayout itemCreator(const CreatorDesc& d) {
     return w;
 }
 
-Group pickupGroup(std::string picker, const CreatorDesc& desc, forms::WindowLayout creator,
-                  std::vector<Entry> entries, const ResultWindow& result) {
-    Group g;
-    g.picker = std::move(picker);
-    g.creator = std::move(creator);
-    g.list = desc.list;
-    g.generate = desc.generate;
-    g.creatorBackToPicker = desc.bottomRow.backToPicker;
-    g.creatorBackToMain = desc.bottomRow.backToMain;
-    g.entries = std::move(entries);
-    setResultWindow(g, result);
-    return g;
-}
-
-}  // namespace creators::pickups
+}  // namespace creators
