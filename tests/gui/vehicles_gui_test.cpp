@@ -147,10 +147,12 @@ TEST(VehicleGui, Gta3GenerateThroughTheWidgetsFillsTheResultBox) {
     const std::string creator = "frmgta3vehicle";
     app.forms.Show(creator);
     auto* list = app.as<QListWidget>(creator, "lstvehicle");
-    QListWidgetItem* fishVan = list->item(46);
+    QListWidgetItem* fishVan =
+        list->findItems(QStringLiteral("Triad Fish Van"), Qt::MatchExactly).value(0);
+    ASSERT_NE(fishVan, nullptr);
     list->scrollToItem(fishVan);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(fishVan).center());
-    ASSERT_EQ(app.forms[creator].ListIndex("lstvehicle"), 46);
+    ASSERT_EQ(app.forms[creator].ListIndex("lstvehicle"), list->row(fishVan));
 
     // Shift+Tab from the list wraps round to the angle box, last in the order.
     app.key(creator, Qt::Key_Backtab, Qt::ShiftModifier);

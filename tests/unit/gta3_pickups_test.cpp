@@ -7,6 +7,7 @@
 
 #include "support/memory_app.h"
 #include "support/text.h"
+#include "unit/entries.h"
 
 namespace {
 
@@ -21,10 +22,11 @@ protected:
     void SetUp() override { app.forms.Show("frmgta3codepick"); }
 
     // Opens the weapon creator from the picker, picks an entry, fills the boxes and generates.
-    std::string weapon(int index, const std::string& name, const std::string& ammo,
+    std::string weapon(const std::string& caption, const std::string& name, const std::string& ammo,
                        const std::string& x, const std::string& y, const std::string& z) {
         app.click("frmgta3codepick", "cmdgta3weapon");
-        app.select("frmgta3weapon", "lstgta3weapon", index);
+        app.select("frmgta3weapon", "lstgta3weapon",
+                   testsupport::entryIndex(app.forms, "frmgta3weapon", "lstgta3weapon", caption));
         const std::string values[] = {name, ammo, x, y, z};
         for (int i = 0; i < 5; ++i) {
             app.type("frmgta3weapon", kWeaponBoxes[i], values[i]);
@@ -35,10 +37,11 @@ protected:
         return line;
     }
 
-    std::string item(int index, const std::string& name, const std::string& x, const std::string& y,
-                     const std::string& z) {
+    std::string item(const std::string& caption, const std::string& name, const std::string& x,
+                     const std::string& y, const std::string& z) {
         app.click("frmgta3codepick", "cmdgta3item");
-        app.select("frmgta3item", "lstitem", index);
+        app.select("frmgta3item", "lstitem",
+                   testsupport::entryIndex(app.forms, "frmgta3item", "lstitem", caption));
         app.type("frmgta3item", "txtgta3itemcodename", name);
         app.type("frmgta3item", "txtgta3itemcoordx", x);
         app.type("frmgta3item", "txtgta3itemcoordy", y);
@@ -53,55 +56,53 @@ protected:
 };
 
 TEST_F(Gta3Pickups, WorkedExamples) {
-    EXPECT_EQ(weapon(1, "w1", "30", "100.5", "-20.25", "10"),
+    EXPECT_EQ(weapon("Handgun", "w1", "30", "100.5", "-20.25", "10"),
               spaced("032B:·$w1·=·create_weapon_pickup·#COLT45··14·ammo··30·at·100.5·-20.25·10"));
     // The bat never reads the ammo box: a typed amount changes nothing.
     const std::string bat = spaced("0213:·$bat·=·create_pickup·#BAT·type··2·at··1·2·3");
-    EXPECT_EQ(weapon(0, "bat", "99", "1", "2", "3"), bat);
-    EXPECT_EQ(weapon(0, "bat", "", "1", "2", "3"), bat);
+    EXPECT_EQ(weapon("Baseball Bat", "bat", "99", "1", "2", "3"), bat);
+    EXPECT_EQ(weapon("Baseball Bat", "bat", "", "1", "2", "3"), bat);
     // Empty boxes leave the fixed texts joined with nothing between them.
-    EXPECT_EQ(item(3, "", "", "", ""),
+    EXPECT_EQ(item("Health", "", "", "", ""),
               spaced("0213:·$·=·create_pickup·-28·(HEALTH)·type··14·at····"));
-    EXPECT_EQ(weapon(10, "", "", "", "", ""),
+    EXPECT_EQ(weapon("Sniper Rifle", "", "", "", "", ""),
               spaced("032B:·$·=·create_weapon_pickup·#SNIPER··14·ammo···at···"));
 }
 
 TEST_F(Gta3Pickups, EveryEntryWritesItsOwnLine) {
-    const std::vector<std::string> weapons = {
-        "0213:·$n·=·create_pickup·#BAT·type··2·at··1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#COLT45··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#UZI··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#SHOTGUN··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#AK47··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#M16··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#ROCKET··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#FLAME··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#MOLOTOV··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#GRENADE··14·ammo··7·at·1·2·3",
-        "032B:·$n·=·create_weapon_pickup·#SNIPER··14·ammo··7·at·1·2·3",
+    const std::vector<std::pair<std::string, std::string>> weapons = {
+        {"Baseball Bat", "0213:·$n·=·create_pickup·#BAT·type··2·at··1·2·3"},
+        {"Handgun", "032B:·$n·=·create_weapon_pickup·#COLT45··14·ammo··7·at·1·2·3"},
+        {"Uzi", "032B:·$n·=·create_weapon_pickup·#UZI··14·ammo··7·at·1·2·3"},
+        {"Shotgun", "032B:·$n·=·create_weapon_pickup·#SHOTGUN··14·ammo··7·at·1·2·3"},
+        {"AK-47", "032B:·$n·=·create_weapon_pickup·#AK47··14·ammo··7·at·1·2·3"},
+        {"M-16", "032B:·$n·=·create_weapon_pickup·#M16··14·ammo··7·at·1·2·3"},
+        {"Rocket Launcher", "032B:·$n·=·create_weapon_pickup·#ROCKET··14·ammo··7·at·1·2·3"},
+        {"Flamethrower", "032B:·$n·=·create_weapon_pickup·#FLAME··14·ammo··7·at·1·2·3"},
+        {"Molotov Cocktails", "032B:·$n·=·create_weapon_pickup·#MOLOTOV··14·ammo··7·at·1·2·3"},
+        {"Grenades", "032B:·$n·=·create_weapon_pickup·#GRENADE··14·ammo··7·at·1·2·3"},
+        {"Sniper Rifle", "032B:·$n·=·create_weapon_pickup·#SNIPER··14·ammo··7·at·1·2·3"},
     };
-    for (int i = 0; i < static_cast<int>(weapons.size()); ++i) {
-        EXPECT_EQ(weapon(i, "n", "7", "1", "2", "3"), spaced(weapons[static_cast<std::size_t>(i)]))
-            << "weapon entry " << i;
+    for (const auto& [caption, line] : weapons) {
+        EXPECT_EQ(weapon(caption, "n", "7", "1", "2", "3"), spaced(line)) << caption;
     }
-    const std::vector<std::string> items = {
-        "0213:·$n·=·create_pickup·-29·(ADRENALINE)·type··14·at··1·2·3",
-        "0213:·$n·=·create_pickup·-24·(BODYARMOUR)·type··14·at··1·2·3",
-        "0213:·$n·=·create_pickup·-30·(BRIBE)·type··14·at··1·2·3",
-        "0213:·$n·=·create_pickup·-28·(HEALTH)·type··14·at··1·2·3",
+    const std::vector<std::pair<std::string, std::string>> items = {
+        {"Adrenaline", "0213:·$n·=·create_pickup·-29·(ADRENALINE)·type··14·at··1·2·3"},
+        {"Body Armour", "0213:·$n·=·create_pickup·-24·(BODYARMOUR)·type··14·at··1·2·3"},
+        {"Bribe", "0213:·$n·=·create_pickup·-30·(BRIBE)·type··14·at··1·2·3"},
+        {"Health", "0213:·$n·=·create_pickup·-28·(HEALTH)·type··14·at··1·2·3"},
     };
-    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-        EXPECT_EQ(item(i, "n", "1", "2", "3"), spaced(items[static_cast<std::size_t>(i)]))
-            << "item entry " << i;
+    for (const auto& [caption, line] : items) {
+        EXPECT_EQ(item(caption, "n", "1", "2", "3"), spaced(line)) << caption;
     }
 }
 
 TEST_F(Gta3Pickups, TypedValuesGoInVerbatim) {
     // Blanks, a leading "$", letters and characters outside ASCII are neither trimmed nor
     // checked nor converted.
-    EXPECT_EQ(weapon(2, "$Waffe_ü_武器", " 5 ", "x", "-0", "1e3"),
+    EXPECT_EQ(weapon("Uzi", "$Waffe_ü_武器", " 5 ", "x", "-0", "1e3"),
               spaced("032B:·$$Waffe_ü_武器·=·create_weapon_pickup·#UZI··14·ammo···5··at·x·-0·1e3"));
-    EXPECT_EQ(item(1, "Brustpanzer_ß", "  ", "1", "2"),
+    EXPECT_EQ(item("Body Armour", "Brustpanzer_ß", "  ", "1", "2"),
               spaced("0213:·$Brustpanzer_ß·=·create_pickup·-24·(BODYARMOUR)·type··14·at·····1·2"));
 }
 
@@ -250,7 +251,8 @@ TEST_F(Gta3Pickups, PickerButtonsOpenTheCreators) {
 
 TEST_F(Gta3Pickups, BackToTheCreatorOpensItEmptyAndAFreshGenerateReplacesTheText) {
     app.click("frmgta3codepick", "cmdgta3item");
-    app.select("frmgta3item", "lstitem", 0);
+    app.select("frmgta3item", "lstitem",
+               testsupport::entryIndex(app.forms, "frmgta3item", "lstitem", "Adrenaline"));
     app.type("frmgta3item", "txtgta3itemcodename", "first");
     app.click("frmgta3item", "cmdgta3itemgencode");
     app.window("frmgta3itemfinished").type("txtgta3itemfinishedcode", " edited");
@@ -261,7 +263,8 @@ TEST_F(Gta3Pickups, BackToTheCreatorOpensItEmptyAndAFreshGenerateReplacesTheText
          {"txtgta3itemcodename", "txtgta3itemcoordx", "txtgta3itemcoordy", "txtgta3itemcoordz"}) {
         EXPECT_EQ(app.text("frmgta3item", box), "") << box;
     }
-    app.select("frmgta3item", "lstitem", 2);
+    app.select("frmgta3item", "lstitem",
+               testsupport::entryIndex(app.forms, "frmgta3item", "lstitem", "Bribe"));
     app.type("frmgta3item", "txtgta3itemcodename", "second");
     app.click("frmgta3item", "cmdgta3itemgencode");
     EXPECT_EQ(app.text("frmgta3itemfinished", "txtgta3itemfinishedcode"),

@@ -7,6 +7,7 @@
 
 #include "support/memory_app.h"
 #include "support/text.h"
+#include "unit/entries.h"
 
 namespace {
 
@@ -28,10 +29,12 @@ struct GtaSaPickups : ::testing::Test {
         app.type(creator, "txty", y);
         app.type(creator, "txtz", z);
     }
-    std::string weapon(int index, const std::string& codeName, const std::string& ammo,
-                       const std::string& x, const std::string& y, const std::string& z) {
+    std::string weapon(const std::string& caption, const std::string& codeName,
+                       const std::string& ammo, const std::string& x, const std::string& y,
+                       const std::string& z) {
         open("cmdgtasaweapon", "frmgtasaweapon");
-        app.select("frmgtasaweapon", "lstgtasaweapon", index);
+        app.select("frmgtasaweapon", "lstgtasaweapon",
+                   testsupport::entryIndex(app.forms, "frmgtasaweapon", "lstgtasaweapon", caption));
         fill("frmgtasaweapon", codeName, x, y, z);
         app.type("frmgtasaweapon", "txtammo", ammo);
         app.click("frmgtasaweapon", "cmdgencode");
@@ -41,10 +44,11 @@ struct GtaSaPickups : ::testing::Test {
         app.click("frmgtasaweaponfinished", "cmdgtasacodepickback");
         return line;
     }
-    std::string item(int index, const std::string& codeName, const std::string& x,
+    std::string item(const std::string& caption, const std::string& codeName, const std::string& x,
                      const std::string& y, const std::string& z) {
         open("cmdgtasaitem", "frmgtasaitem");
-        app.select("frmgtasaitem", "lstgtasaitem", index);
+        app.select("frmgtasaitem", "lstgtasaitem",
+                   testsupport::entryIndex(app.forms, "frmgtasaitem", "lstgtasaitem", caption));
         fill("frmgtasaitem", codeName, x, y, z);
         app.click("frmgtasaitem", "cmdgencode");
         EXPECT_FALSE(app.forms.isLoaded("frmgtasaitem"));
@@ -124,7 +128,7 @@ TEST_F(GtaSaPickups, EveryWeaponEntryWritesItsLine) {
     for (const Expected& e : table) {
         SCOPED_TRACE(e.caption);
         EXPECT_EQ(listed[static_cast<std::size_t>(index)], e.caption);
-        EXPECT_EQ(weapon(index, "pk", "250", "X1", "Y2", "Z3"), spaced(e.line));
+        EXPECT_EQ(weapon(e.caption, "pk", "250", "X1", "Y2", "Z3"), spaced(e.line));
         ++index;
     }
 }
@@ -144,35 +148,37 @@ TEST_F(GtaSaPickups, EveryItemEntryWritesItsLine) {
     for (const Expected& e : table) {
         SCOPED_TRACE(e.caption);
         EXPECT_EQ(listed[static_cast<std::size_t>(index)], e.caption);
-        EXPECT_EQ(item(index, "pk", "X1", "Y2", "Z3"), spaced(e.line));
+        EXPECT_EQ(item(e.caption, "pk", "X1", "Y2", "Z3"), spaced(e.line));
         ++index;
     }
 }
 
 TEST_F(GtaSaPickups, WorkedExamplesAndEmptyBoxes) {
-    EXPECT_EQ(weapon(19, "m4gun", "500", "249.5", "-166.5", "13.3"),
+    EXPECT_EQ(weapon("M4", "m4gun", "500", "249.5", "-166.5", "13.3"),
               spaced("032B:·$m4gun·=·create_weapon_pickup·#M4··15·ammo··500·at·249.5·-166.5·13.3"));
-    EXPECT_EQ(weapon(2, "bat1", "99", "1", "2", "3"),
+    EXPECT_EQ(weapon("Baseball Bat", "bat1", "99", "1", "2", "3"),
               spaced("0213:·$bat1·=·create_pickup·#BAT·type··15·at·1·2·3"));
-    EXPECT_EQ(item(3, "hp", "10", "20", "30"),
+    EXPECT_EQ(item("Health", "hp", "10", "20", "30"),
               spaced("0213:·$hp·=·create_pickup·#HEALTH·type··15·at··10·20·30"));
-    EXPECT_EQ(item(4, "jet", "5", "6", "7"),
+    EXPECT_EQ(item("Jetpack", "jet", "5", "6", "7"),
               spaced("032B:·$jet·=·create_weapon_pickup·#JETPACK··15·ammo·0·at··5·6·7"));
 
     // Empty boxes give empty runs between the fixed texts.
-    EXPECT_EQ(weapon(19, "", "", "", "", ""),
+    EXPECT_EQ(weapon("M4", "", "", "", "", ""),
               spaced("032B:·$·=·create_weapon_pickup·#M4··15·ammo···at···"));
-    EXPECT_EQ(weapon(2, "", "", "", "", ""), spaced("0213:·$·=·create_pickup·#BAT·type··15·at···"));
-    EXPECT_EQ(item(3, "", "", "", ""), spaced("0213:·$·=·create_pickup·#HEALTH·type··15·at····"));
-    EXPECT_EQ(item(4, "", "", "", ""),
+    EXPECT_EQ(weapon("Baseball Bat", "", "", "", "", ""),
+              spaced("0213:·$·=·create_pickup·#BAT·type··15·at···"));
+    EXPECT_EQ(item("Health", "", "", "", ""),
+              spaced("0213:·$·=·create_pickup·#HEALTH·type··15·at····"));
+    EXPECT_EQ(item("Jetpack", "", "", "", ""),
               spaced("032B:·$·=·create_weapon_pickup·#JETPACK··15·ammo·0·at····"));
 }
 
 TEST_F(GtaSaPickups, TypedValuesGoInVerbatim) {
-    EXPECT_EQ(weapon(31, "$my gun", " 1e3 ", "-0", "abc", "1,5"),
+    EXPECT_EQ(weapon("Shotgun", "$my gun", " 1e3 ", "-0", "abc", "1,5"),
               spaced("032B:·$$my·gun·=·create_weapon_pickup·#CHROMEGUN··15·ammo···1e3··at·-0·abc·"
                      "1,5"));
-    EXPECT_EQ(item(0, "Überlebens_包", "ä", "ö", "ü"),
+    EXPECT_EQ(item("Adrenaline", "Überlebens_包", "ä", "ö", "ü"),
               spaced("0213:·$Überlebens_包·=·create_pickup·#ADRENALINE·type··15·at··ä·ö·ü"));
 }
 

@@ -8,6 +8,7 @@
 
 #include "support/memory_app.h"
 #include "support/text.h"
+#include "unit/entries.h"
 
 namespace {
 
@@ -38,20 +39,26 @@ struct GtaVcPickups : ::testing::Test {
         app.type(creator, "txtz", z);
     }
 
-    std::string generateWeapon(int index, const std::string& codeName, const std::string& ammo,
-                               const std::string& x, const std::string& y, const std::string& z) {
+    int entry(const std::string& window, const std::string& list, const std::string& caption) {
+        return testsupport::entryIndex(app.forms, window, list, caption);
+    }
+
+    std::string generateWeapon(const std::string& weapon, const std::string& codeName,
+                               const std::string& ammo, const std::string& x, const std::string& y,
+                               const std::string& z) {
         openWeapon();
-        app.select("frmgtavcweapon", "lstgtavcweapon", index);
+        app.select("frmgtavcweapon", "lstgtavcweapon",
+                   entry("frmgtavcweapon", "lstgtavcweapon", weapon));
         fill("frmgtavcweapon", codeName, x, y, z);
         app.type("frmgtavcweapon", "txtammo", ammo);
         app.click("frmgtavcweapon", "cmdgencode");
         return app.text("frmgtavcweaponfinished", "txtfinishedcode");
     }
 
-    std::string generateItem(int index, const std::string& codeName, const std::string& x,
-                             const std::string& y, const std::string& z) {
+    std::string generateItem(const std::string& item, const std::string& codeName,
+                             const std::string& x, const std::string& y, const std::string& z) {
         openItem();
-        app.select("frmgtavcitem", "lstgtavcitem", index);
+        app.select("frmgtavcitem", "lstgtavcitem", entry("frmgtavcitem", "lstgtavcitem", item));
         fill("frmgtavcitem", codeName, x, y, z);
         app.click("frmgtavcitem", "cmdgencode");
         return app.text("frmgtavcitemfinished", "txtgtavcitemfinishedcode");
@@ -63,56 +70,54 @@ struct GtaVcPickups : ::testing::Test {
 };
 
 struct Expected {
-    int index;
     const char* caption;
     const char* line;  // with code name "pk", ammo "250" and coordinates "X1", "Y2", "Z3"
 };
 
 TEST_F(GtaVcPickups, EveryWeaponEntryWritesItsLine) {
     const Expected table[] = {
-        {0, "Bat", "0213:·$pk·=·create_pickup·#BAT·type··15·at··X1·Y2·Z3"},
-        {1, "Brass Knuckles", "0213:·$pk·=·create_pickup·#BRASSKNUCKLE·type··15·at··X1·Y2·Z3"},
-        {2, "Chainsaw", "0213:·$pk·=·create_pickup·#CHNSAW·type··15·at··X1·Y2·Z3"},
-        {3, "Cleaver", "0213:·$pk·=·create_pickup·#CLEAVER·type··15·at··X1·Y2·Z3"},
-        {4, "Colt 45", "032B:·$pk·=·create_weapon_pickup·#COLT45··15·ammo··250·at·X1·Y2·Z3"},
-        {5, "Colt M4", "032B:·$pk·=·create_weapon_pickup·#M4··15·ammo··250·at·X1·Y2·Z3"},
-        {6, "Colt Python", "032B:·$pk·=·create_weapon_pickup·#PYTHON··15·ammo··250·at·X1·Y2·Z3"},
-        {7, "Flamethrower", "032B:·$pk·=·create_weapon_pickup·#FLAME··15·ammo··250·at·X1·Y2·Z3"},
-        {8, "Golf Club", "0213:·$pk·=·create_pickup·#GOLFCLUB·type··2·at··X1·Y2·Z3"},
-        {9, "Grenades", "032B:·$pk·=·create_weapon_pickup·#GRENADE··15·ammo··250·at·X1·Y2·Z3"},
-        {10, "Hammer", "0213:·$pk·=·create_pickup·#HAMMER·type··2·at··X1·Y2·Z3"},
-        {11, "Katana", "0213:·$pk·=·create_pickup·#KATANA·type··2·at··X1·Y2·Z3"},
-        {12, "Knife", "0213:·$pk·=·create_pickup·#KNIFECUR·type··2·at··X1·Y2·Z3"},
-        {13, "Kruger", "032B:·$pk·=·create_weapon_pickup·#RUGER··15·ammo··250·at·X1·Y2·Z3"},
-        {14, "M60", "032B:·$pk·=·create_weapon_pickup·#M60··15·ammo··250·at·X1·Y2·Z3"},
-        {15, "Mac", "032B:·$pk·=·create_weapon_pickup·#UZI·10··15·ammo··250·at·X1·Y2·Z3"},
-        {16, "Machete", "0213:·$pk·=·create_pickup·#MACHETE·type··2·at··X1·Y2·Z3"},
-        {17, "Mini Gun", "032B:·$pk·=·create_weapon_pickup·#MINIGUN··15·ammo··250·at·X1·Y2·Z3"},
-        {18, "Molotov Cocktails",
+        {"Bat", "0213:·$pk·=·create_pickup·#BAT·type··15·at··X1·Y2·Z3"},
+        {"Brass Knuckles", "0213:·$pk·=·create_pickup·#BRASSKNUCKLE·type··15·at··X1·Y2·Z3"},
+        {"Chainsaw", "0213:·$pk·=·create_pickup·#CHNSAW·type··15·at··X1·Y2·Z3"},
+        {"Cleaver", "0213:·$pk·=·create_pickup·#CLEAVER·type··15·at··X1·Y2·Z3"},
+        {"Colt 45", "032B:·$pk·=·create_weapon_pickup·#COLT45··15·ammo··250·at·X1·Y2·Z3"},
+        {"Colt M4", "032B:·$pk·=·create_weapon_pickup·#M4··15·ammo··250·at·X1·Y2·Z3"},
+        {"Colt Python", "032B:·$pk·=·create_weapon_pickup·#PYTHON··15·ammo··250·at·X1·Y2·Z3"},
+        {"Flamethrower", "032B:·$pk·=·create_weapon_pickup·#FLAME··15·ammo··250·at·X1·Y2·Z3"},
+        {"Golf Club", "0213:·$pk·=·create_pickup·#GOLFCLUB·type··2·at··X1·Y2·Z3"},
+        {"Grenades", "032B:·$pk·=·create_weapon_pickup·#GRENADE··15·ammo··250·at·X1·Y2·Z3"},
+        {"Hammer", "0213:·$pk·=·create_pickup·#HAMMER·type··2·at··X1·Y2·Z3"},
+        {"Katana", "0213:·$pk·=·create_pickup·#KATANA·type··2·at··X1·Y2·Z3"},
+        {"Knife", "0213:·$pk·=·create_pickup·#KNIFECUR·type··2·at··X1·Y2·Z3"},
+        {"Kruger", "032B:·$pk·=·create_weapon_pickup·#RUGER··15·ammo··250·at·X1·Y2·Z3"},
+        {"M60", "032B:·$pk·=·create_weapon_pickup·#M60··15·ammo··250·at·X1·Y2·Z3"},
+        {"Mac", "032B:·$pk·=·create_weapon_pickup·#UZI·10··15·ammo··250·at·X1·Y2·Z3"},
+        {"Machete", "0213:·$pk·=·create_pickup·#MACHETE·type··2·at··X1·Y2·Z3"},
+        {"Mini Gun", "032B:·$pk·=·create_weapon_pickup·#MINIGUN··15·ammo··250·at·X1·Y2·Z3"},
+        {"Molotov Cocktails",
          "032B:·$pk·=·create_weapon_pickup·#MOLOTOV··15·ammo··250·at·X1·Y2·Z3"},
-        {19, "MP5", "032B:·$pk·=·create_weapon_pickup·#MP5LNG··15·ammo··250·at·X1·Y2·Z3"},
-        {20, "Night Stick", "0213:·$pk·=·create_pickup·#NITESTICK·type··2·at··X1·Y2·Z3"},
-        {21, "PSG-1", "032B:·$pk·=·create_weapon_pickup·#LASER··15·ammo··250·at·X1·Y2·Z3"},
-        {22, "Remote Grenades", "032B:·$pk·=·create_weapon_pickup·#BOMB··15·ammo··250·at·X1·Y2·Z3"},
-        {23, "Rocket Launcher",
-         "032B:·$pk·=·create_weapon_pickup·#ROCKETLA··15·ammo··250·at·X1·Y2·Z3"},
-        {24, "S.P.A.S.12", "032B:·$pk·=·create_weapon_pickup·#SHOTGSPA··15·ammo··250·at·X1·Y2·Z3"},
-        {25, "Screwdriver", "0213:·$pk·=·create_pickup·#SCREWDRIVER·type··2·at··X1·Y2·Z3"},
-        {26, "Shotgun", "032B:·$pk·=·create_weapon_pickup·#CHROMEGUN··15·ammo··250·at·X1·Y2·Z3"},
-        {27, "Sniper Rifle", "032B:·$pk·=·create_weapon_pickup·#SNIPER··15·ammo··250·at·X1·Y2·Z3"},
-        {28, "Stubby Shotgun",
-         "032B:·$pk·=·create_weapon_pickup·#BUDDYSHOT··15·ammo··250·at·X1·Y2·Z3"},
-        {29, "Tear Gas", "032B:·$pk·=·create_weapon_pickup·#TEARGAS··15·ammo··250·at·X1·Y2·Z3"},
-        {30, "Tec-9", "032B:·$pk·=·create_weapon_pickup·#TEC9··15·ammo··250·at·X1·Y2·Z3"},
-        {31, "Uzi", "032B:·$pk·=·create_weapon_pickup·#INGRAMSL··15·ammo··250·at·X1·Y2·Z3"},
+        {"MP5", "032B:·$pk·=·create_weapon_pickup·#MP5LNG··15·ammo··250·at·X1·Y2·Z3"},
+        {"Night Stick", "0213:·$pk·=·create_pickup·#NITESTICK·type··2·at··X1·Y2·Z3"},
+        {"PSG-1", "032B:·$pk·=·create_weapon_pickup·#LASER··15·ammo··250·at·X1·Y2·Z3"},
+        {"Remote Grenades", "032B:·$pk·=·create_weapon_pickup·#BOMB··15·ammo··250·at·X1·Y2·Z3"},
+        {"Rocket Launcher", "032B:·$pk·=·create_weapon_pickup·#ROCKETLA··15·ammo··250·at·X1·Y2·Z3"},
+        {"S.P.A.S.12", "032B:·$pk·=·create_weapon_pickup·#SHOTGSPA··15·ammo··250·at·X1·Y2·Z3"},
+        {"Screwdriver", "0213:·$pk·=·create_pickup·#SCREWDRIVER·type··2·at··X1·Y2·Z3"},
+        {"Shotgun", "032B:·$pk·=·create_weapon_pickup·#CHROMEGUN··15·ammo··250·at·X1·Y2·Z3"},
+        {"Sniper Rifle", "032B:·$pk·=·create_weapon_pickup·#SNIPER··15·ammo··250·at·X1·Y2·Z3"},
+        {"Stubby Shotgun", "032B:·$pk·=·create_weapon_pickup·#BUDDYSHOT··15·ammo··250·at·X1·Y2·Z3"},
+        {"Tear Gas", "032B:·$pk·=·create_weapon_pickup·#TEARGAS··15·ammo··250·at·X1·Y2·Z3"},
+        {"Tec-9", "032B:·$pk·=·create_weapon_pickup·#TEC9··15·ammo··250·at·X1·Y2·Z3"},
+        {"Uzi", "032B:·$pk·=·create_weapon_pickup·#INGRAMSL··15·ammo··250·at·X1·Y2·Z3"},
     };
     const std::vector<std::string> items = listItems("frmgtavcweapon", "lstgtavcweapon");
     ASSERT_EQ(items.size(), std::size(table));
     int pickups = 0;
+    std::size_t index = 0;
     for (const Expected& e : table) {
         SCOPED_TRACE(e.caption);
-        EXPECT_EQ(items[static_cast<std::size_t>(e.index)], e.caption);
-        const std::string line = generateWeapon(e.index, "pk", "250", "X1", "Y2", "Z3");
+        EXPECT_EQ(items[index++], e.caption);
+        const std::string line = generateWeapon(e.caption, "pk", "250", "X1", "Y2", "Z3");
         EXPECT_EQ(line, spaced(e.line));
         // A plain pickup carries no ammunition: the typed amount never reaches its line.
         if (line.starts_with("0213")) {
@@ -127,41 +132,42 @@ TEST_F(GtaVcPickups, EveryWeaponEntryWritesItsLine) {
 
 TEST_F(GtaVcPickups, EveryItemEntryWritesItsLine) {
     const Expected table[] = {
-        {0, "Adrenaline", "0213:·$pk·=·create_pickup·#ADRENALINE·type··15·at·X1·Y2·Z3"},
-        {1, "Body Armour", "0213:·$pk·=·create_pickup·#BODYARMOUR·type··15·at·X1·Y2·Z3"},
-        {2, "Bribe", "0213:·$pk·=·create_pickup·#BRIBE·type··15·at·X1·Y2·Z3"},
-        {3, "Health", "0213:·$pk·=·create_pickup·#HEALTH·type··15·at·X1·Y2·Z3"},
+        {"Adrenaline", "0213:·$pk·=·create_pickup·#ADRENALINE·type··15·at·X1·Y2·Z3"},
+        {"Body Armour", "0213:·$pk·=·create_pickup·#BODYARMOUR·type··15·at·X1·Y2·Z3"},
+        {"Bribe", "0213:·$pk·=·create_pickup·#BRIBE·type··15·at·X1·Y2·Z3"},
+        {"Health", "0213:·$pk·=·create_pickup·#HEALTH·type··15·at·X1·Y2·Z3"},
     };
     const std::vector<std::string> items = listItems("frmgtavcitem", "lstgtavcitem");
     ASSERT_EQ(items.size(), std::size(table));
+    std::size_t index = 0;
     for (const Expected& e : table) {
         SCOPED_TRACE(e.caption);
-        EXPECT_EQ(items[static_cast<std::size_t>(e.index)], e.caption);
-        EXPECT_EQ(generateItem(e.index, "pk", "X1", "Y2", "Z3"), spaced(e.line));
+        EXPECT_EQ(items[index++], e.caption);
+        EXPECT_EQ(generateItem(e.caption, "pk", "X1", "Y2", "Z3"), spaced(e.line));
         EXPECT_FALSE(app.forms.isLoaded("frmgtavcitem"));
         app.forms.Unload("frmgtavcitemfinished");
     }
 }
 
 TEST_F(GtaVcPickups, EmptyBoxesLeaveOnlyTheFixedTexts) {
-    EXPECT_EQ(generateWeapon(5, "", "", "", "", ""),
+    EXPECT_EQ(generateWeapon("Colt M4", "", "", "", "", ""),
               spaced("032B:·$·=·create_weapon_pickup·#M4··15·ammo···at···"));
     app.forms.Unload("frmgtavcweaponfinished");
-    EXPECT_EQ(generateWeapon(0, "", "", "", "", ""),
+    EXPECT_EQ(generateWeapon("Bat", "", "", "", "", ""),
               spaced("0213:·$·=·create_pickup·#BAT·type··15·at····"));
     app.forms.Unload("frmgtavcweaponfinished");
-    EXPECT_EQ(generateItem(3, "", "", "", ""),
+    EXPECT_EQ(generateItem("Health", "", "", "", ""),
               spaced("0213:·$·=·create_pickup·#HEALTH·type··15·at···"));
 }
 
 TEST_F(GtaVcPickups, TypedValuesGoInVerbatim) {
     // Blanks, letters and a "$" of the user's own are kept; nothing is trimmed or checked.
-    EXPECT_EQ(generateWeapon(31, "$my gun", " lots ", "1,5", "abc", "-0"),
+    EXPECT_EQ(generateWeapon("Uzi", "$my gun", " lots ", "1,5", "abc", "-0"),
               spaced("032B:·$$my·gun·=·create_weapon_pickup·#INGRAMSL··15·ammo···lots··at·1,5·"
                      "abc·-0"));
     app.forms.Unload("frmgtavcweaponfinished");
     // A code name outside ASCII comes out as it was typed.
-    EXPECT_EQ(generateItem(1, "Rüstung_防具", "1", "2", "3"),
+    EXPECT_EQ(generateItem("Body Armour", "Rüstung_防具", "1", "2", "3"),
               spaced("0213:·$Rüstung_防具·=·create_pickup·#BODYARMOUR·type··15·at·1·2·3"));
 }
 
@@ -224,7 +230,8 @@ TEST_F(GtaVcPickups, ExitThenNoGivesTheWindowBackAsItWas) {
 
     // Typed values and the selection survive the round trip; the whole list is restored.
     openWeapon();
-    app.select("frmgtavcweapon", "lstgtavcweapon", 13);
+    const int kruger = entry("frmgtavcweapon", "lstgtavcweapon", "Kruger");
+    app.select("frmgtavcweapon", "lstgtavcweapon", kruger);
     fill("frmgtavcweapon", "pk", "1", "2", "3");
     app.type("frmgtavcweapon", "txtammo", "40");
     app.click("frmgtavcweapon", "cmdexit");
@@ -235,7 +242,7 @@ TEST_F(GtaVcPickups, ExitThenNoGivesTheWindowBackAsItWas) {
     for (const char* control : {"lstgtavcweapon", "framecoord", "lblammo", "txtammo"}) {
         EXPECT_TRUE(app.forms["frmgtavcweapon"].Enabled(control)) << control;
     }
-    EXPECT_EQ(app.forms["frmgtavcweapon"].ListIndex("lstgtavcweapon"), 13);
+    EXPECT_EQ(app.forms["frmgtavcweapon"].ListIndex("lstgtavcweapon"), kruger);
     EXPECT_EQ(app.text("frmgtavcweapon", "txtammo"), "40");
 
     app.click("frmgtavcweapon", "cmdexit");

@@ -7,6 +7,7 @@
 
 #include "support/memory_app.h"
 #include "support/text.h"
+#include "unit/entries.h"
 
 namespace {
 
@@ -96,13 +97,20 @@ std::string generate(MemoryApp& app, const Game& game, int index, const Values& 
     return app.text(game.result, game.resultBox);
 }
 
+std::string generate(MemoryApp& app, const Game& game, const std::string& caption,
+                     const Values& v) {
+    return generate(app, game, testsupport::entryIndex(app.forms, game.creator, game.list, caption),
+                    v);
+}
+
 std::string replaced(std::string text, const std::string& what, const std::string& with) {
     return text.replace(text.find(what), what.size(), with);
 }
 
 TEST(Gta3Vehicle, WritesTheCommandPairWithTheTokenOfTheChosenEntry) {
     MemoryApp app;
-    EXPECT_EQ(generate(app, kGta3, 46, {"car1", "50", "25", "1021.5", "-950.2", "14.9", "180"}),
+    EXPECT_EQ(generate(app, kGta3, "Triad Fish Van",
+                       {"car1", "50", "25", "1021.5", "-950.2", "14.9", "180"}),
               spaced("014B:·$car1·=·init_parked_car_generator·#BELLYUP·-1·-1··0·alarm·50·"
                      "door_lock··25··0··10000·at··1021.5·-950.2·14.9·angle··180<CRLF>"
                      "014C:·set_parked_car_generator·$car1·cars_to_generate_to··101"));
@@ -110,7 +118,7 @@ TEST(Gta3Vehicle, WritesTheCommandPairWithTheTokenOfTheChosenEntry) {
 
 TEST(Gta3Vehicle, EmptyBoxesLeaveOnlyTheFixedTexts) {
     MemoryApp app;
-    EXPECT_EQ(generate(app, kGta3, 0, {}),
+    EXPECT_EQ(generate(app, kGta3, "Ambulance", {}),
               spaced("014B:·$·=·init_parked_car_generator·#AMBULANCE·-1·-1··0·alarm··door_lock····"
                      "0··10000·at·····angle··<CRLF>"
                      "014C:·set_parked_car_generator·$·cars_to_generate_to··101"));
@@ -119,7 +127,7 @@ TEST(Gta3Vehicle, EmptyBoxesLeaveOnlyTheFixedTexts) {
 TEST(Gta3Vehicle, TypedValuesGoInVerbatim) {
     MemoryApp app;
     // A "$" of the user's own doubles the program's; blanks and letters are kept as typed.
-    EXPECT_EQ(generate(app, kGta3, 9, {"$my car ", " 5a", "x", " 1 ", "", "z", "N"}),
+    EXPECT_EQ(generate(app, kGta3, "Cartel Cruiser", {"$my car ", " 5a", "x", " 1 ", "", "z", "N"}),
               spaced("014B:·$$my·car··=·init_parked_car_generator·#COLUMB·-1·-1··0·alarm··5a·"
                      "door_lock··x··0··10000·at···1···z·angle··N<CRLF>"
                      "014C:·set_parked_car_generator·$$my·car··cars_to_generate_to··101"));
@@ -127,15 +135,16 @@ TEST(Gta3Vehicle, TypedValuesGoInVerbatim) {
 
 TEST(GtaVcVehicle, WritesTheCommandPairWithTheDoorLockBoxInItsPlace) {
     MemoryApp app;
-    EXPECT_EQ(generate(app, kGtaVc, 28, {"fbi", "0", "100", "-100", "250.5", "10", "90"}),
-              spaced("014B:·$fbi·=·init_parked_car_generator·#FBICAR·-1·-1··0·alarm··0·"
-                     "door_lock··100··0··10000·at··-100·250.5·10·angle··90<CRLF>"
-                     "014C:·set_parked_car_generator·$fbi·cars_to_generate_to··101"));
+    EXPECT_EQ(
+        generate(app, kGtaVc, "FBI  Rancher", {"fbi", "0", "100", "-100", "250.5", "10", "90"}),
+        spaced("014B:·$fbi·=·init_parked_car_generator·#FBICAR·-1·-1··0·alarm··0·"
+               "door_lock··100··0··10000·at··-100·250.5·10·angle··90<CRLF>"
+               "014C:·set_parked_car_generator·$fbi·cars_to_generate_to··101"));
 }
 
 TEST(GtaVcVehicle, EmptyBoxesLeaveOnlyTheFixedTexts) {
     MemoryApp app;
-    EXPECT_EQ(generate(app, kGtaVc, 0, {}),
+    EXPECT_EQ(generate(app, kGtaVc, "Admiral", {}),
               spaced("014B:·$·=·init_parked_car_generator·#ADMIRAL·-1·-1··0·alarm···door_lock····"
                      "0··10000·at·····angle··<CRLF>"
                      "014C:·set_parked_car_generator·$·cars_to_generate_to··101"));
