@@ -1,39 +1,26 @@
 #include <QApplication>
-#include <QByteArray>
 
+#include <cstdio>
+
+#include "app/display.h"
 #include "app/windows.h"
 #include "forms/qt/qt_backend.h"
 #include "forms/runtime.h"
 #include "shell/main_window.h"
 
-namespace {
-
-// Every window is placed centred, which only X lets a program do; on Wayland the compositor
-// places them. So X wherever there is an X server (Xwayland too), Wayland only where it is
-// alone, and the user's own QT_QPA_PLATFORM over both. Returns whether it chose one.
-bool choosePlatform() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        return false;
-    }
-    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        return true;
-    }
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "wayland");
-        return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-    const bool chosePlatform = choosePlatform();
+    const app::DisplayChoice display = app::chooseDisplay();
+    if (!display.failure.empty()) {
+        std::fprintf(stderr, "%s\n", display.failure.c_str());
+        return 1;
+    }
+    if (!display.platform.empty()) {
+        qputenv("QT_QPA_PLATFORM", display.platform.c_str());
+    }
     QApplication application(argc, argv);
     // The choice is this program's alone: the mail program and web browser it starts choose
     // their own.
-    if (chosePlatform) {
+    if (!display.platform.empty()) {
         qunsetenv("QT_QPA_PLATFORM");
     }
     QApplication::setApplicationName(QStringLiteral("Quarnix"));

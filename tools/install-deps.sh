@@ -27,7 +27,7 @@ done
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev qt6-wayland
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libxcb1-dev qt6-wayland
     fonts-liberation
 )
 if $tests; then
