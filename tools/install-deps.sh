@@ -59,16 +59,24 @@ done
 
 echo "Missing Debian packages: ${missing[*]}"
 
+# Without root only root can install; say exactly what to run rather than fail on it.
+needs_root() {
+    {
+        echo "Installing them needs root, and $1. As root, run:"
+        echo "    apt-get update && apt-get install ${missing[*]}"
+        echo "then run this command again."
+    } >&2
+    exit 1
+}
+
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null; then
-        # Without sudo only root can install; say exactly what to run rather than fail on it.
-        {
-            echo "Installing them needs root, and there is no sudo here. As root, run:"
-            echo "    apt-get update && apt-get install ${missing[*]}"
-            echo "then run this command again."
-        } >&2
-        exit 1
+    command -v sudo >/dev/null || needs_root "there is no sudo here"
+    # Asked before apt-get, so that a sudo that turns this user away (not in the sudoers file,
+    # a wrong password, no terminal to ask on) is said as such, not as a failed install.
+    # Without a password first, as CI's sudo needs none.
+    if ! sudo -n true 2>/dev/null && ! sudo -v; then
+        needs_root "sudo does not let $(id -un) do it"
     fi
     as_root=(sudo)
 fi

@@ -46,10 +46,33 @@ fi
 EOF
 cat >"$work/sudo/sudo" <<'EOF'
 #!/bin/bash
+# With $FAKE_SUDO_REFUSES set, says what sudo says to a user who is not in the sudoers file.
 echo "sudo $*" >>"$FAKE_CALLS"
+if [ -n "${FAKE_SUDO_REFUSES:-}" ]; then
+    [ "$1" = -n ] || echo "[sudo] password for $(id -un):" >&2
+    echo "$(id -un) is not in the sudoers file." >&2
+    exit 1
+fi
+while [[ "$1" == -* ]]; do
+    [ "$1" = -v ] && exit 0
+    shift
+done
 exec "$@"
 EOF
-for tool in cmake ctest clang-format git; do
+cat >"$work/fake/cmake" <<'EOF'
+#!/bin/bash
+# With $FAKE_BUILD_OUTPUT set, a build prints as much as a real one, and with $FAKE_BUILD_FAIL
+# also set it fails with a compiler's error.
+echo "cmake $*" >>"$FAKE_CALLS"
+if [ "$1" = --build ] && [ -n "${FAKE_BUILD_OUTPUT:-}" ]; then
+    for i in $(seq 100); do echo "[$i/100] Building CXX object file$i.cpp.o"; done
+    if [ -n "${FAKE_BUILD_FAIL:-}" ]; then
+        echo "app/main.cpp:1:1: error: expected ';' before '}' token" >&2
+        exit 2
+    fi
+fi
+EOF
+for tool in ctest clang-format git; do
     cat >"$work/fake/$tool" <<'EOF'
 #!/bin/bash
 echo "${0##*/} $*" >>"$FAKE_CALLS"
@@ -59,6 +82,27 @@ chmod 755 "$work"/fake/* "$work"/sudo/*
 # The real tools the scripts use, and no others: no sudo unless a case adds it.
 for tool in bash cat chmod dirname env grep id mkdir mktemp nproc seq stat tail; do
     ln -s "$(command -v "$tool")" "$work/sys/$tool"
+done
+
+# The scripts' temporary files go here, not into /tmp, and go with $work.
+mkdir -m 1777 "$work/tmp"
+
+# A Wayland desktop, as far as run.sh can see one: the compositor's socket.
+make_socket() {
+    perl -MSocket -e 'socket(my $s, AF_UNIX, SOCK_STREAM, 0) or die "$!\n";
+        bind($s, pack_sockaddr_un($ARGV[0])) or die "$ARGV[0]: $!\n"' "$1"
+}
+make_socket "$work/wayland-0"
+desktop="WAYLAND_DISPLAY=$work/wayland-0"
+
+# An X display that no server holds: no socket, no lock.
+stale_display=""
+for n in $(seq 77 200); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ] &&
+        ! grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix; then
+        stale_display=":$n"
+        break
+    fi
 done
 
 passed=0
@@ -75,6 +119,7 @@ new_box() {
     cp "$src/tools/install-deps.sh" "$src/tools/runtime-dir.sh" "$box/tools/"
     cat >"$box/build-run/quarnix" <<'EOF'
 #!/bin/bash
+echo "the program's own output"
 echo "quarnix $* runtime=${XDG_RUNTIME_DIR:-} $(stat -c '%a %U' "${XDG_RUNTIME_DIR:-/nonexistent}" 2>&1)" >>"$FAKE_CALLS"
 EOF
     chmod 755 "$box/build-run/quarnix"
@@ -95,8 +140,8 @@ run() {
     [ "$1" = --as-root ] && { user=(); shift; }
     [ "$1" = --sudo ] && { path="$work/sudo:$path"; shift; }
     rc=0
-    (cd "$box" && "${user[@]}" env -i PATH="$path" HOME="$box" FAKE_CALLS="$box/calls" \
-        "${vars[@]}" "$@" >"$box/out" 2>"$box/err") || rc=$?
+    (cd "$box" && "${user[@]}" env -i PATH="$path" HOME="$box" TMPDIR="$work/tmp" \
+        FAKE_CALLS="$box/calls" "${vars[@]}" "$@" >"$box/out" 2>"$box/err") || rc=$?
 }
 
 expect() {
@@ -138,7 +183,7 @@ a_user_installs_through_sudo_or_is_told_the_line_for_root() {
     expect "no install and no build" nothing_called
 
     new_box
-    run FAKE_MISSING="cmake xvfb" DISPLAY=:99 ./run.sh
+    run FAKE_MISSING="cmake xvfb" "$desktop" ./run.sh
     expect "a plain failure" failed_with_code
     expect "the install line, without the tests' packages" said 'apt-get install cmake$'
     expect "no install and no build" nothing_called
@@ -149,6 +194,14 @@ a_user_installs_through_sudo_or_is_told_the_line_for_root() {
     expect "apt-get through sudo" called '^sudo .*apt-get .*install .*cmake$'
     expect "the build after the install" called '^cmake --build build'
 
+    # sudo that is there but refuses this user is no better than none.
+    new_box
+    run FAKE_MISSING="cmake xvfb" FAKE_SUDO_REFUSES=1 --sudo ./test.sh Gta3
+    expect "a plain failure" failed_with_code
+    expect "the install line for every missing package" said 'apt-get install cmake xvfb$'
+    expect "no failed install" not said "apt-get exit code"
+    expect "no install and no build" not called '^(apt-get|cmake)'
+
     if [ ${#as_user[@]} -gt 0 ]; then
         new_box
         run FAKE_MISSING="cmake" --as-root --sudo ./test.sh Gta3
@@ -158,16 +211,51 @@ a_user_installs_through_sudo_or_is_told_the_line_for_root() {
     fi
 }
 
+# The one line that says no display can be opened, on stderr, naming both variables.
+said_no_display() {
+    [ "$rc" -eq 1 ] && [ ! -s "$box/out" ] && [ "$(wc -l <"$box/err")" -eq 1 ] &&
+        grep -q 'needs a graphical desktop.*DISPLAY.*WAYLAND_DISPLAY' "$box/err"
+}
+
 without_a_display_run_sh_stops_before_installing() {
     new_box
     run FAKE_MISSING="cmake" ./run.sh
-    expect "a plain failure" failed_with_code
-    expect "the reason" said 'needs a graphical desktop'
+    expect "the one line, exit code 1" said_no_display
+    expect "no package check, no install, no build" nothing_called
+
+    # A DISPLAY left over from a session that is gone.
+    new_box
+    run FAKE_MISSING="cmake" DISPLAY="$stale_display" ./run.sh
+    expect "the one line, exit code 1" said_no_display
+    expect "the display named" said "DISPLAY=$stale_display"
     expect "no package check, no install, no build" nothing_called
 
     new_box
-    run WAYLAND_DISPLAY=wayland-0 ./run.sh
-    expect "a Wayland desktop to be enough" called '^quarnix'
+    run DISPLAY="$stale_display" WAYLAND_DISPLAY=wayland-quarnix-none ./run.sh
+    expect "the one line, exit code 1" said_no_display
+    expect "no package check, no install, no build" nothing_called
+
+    new_box
+    mkdir "$box/xdg"
+    make_socket "$box/xdg/wayland-0"
+    run DISPLAY="$stale_display" XDG_RUNTIME_DIR="$box/xdg" WAYLAND_DISPLAY=wayland-0 ./run.sh
+    expect "a Wayland desktop beside a stale DISPLAY to be enough" called '^quarnix'
+
+    # A local X server that listens only in Linux's abstract namespace, as Xwayland may.
+    local number="${stale_display#:}" listener
+    perl -MSocket -e 'socket(my $s, AF_UNIX, SOCK_STREAM, 0) or die "$!\n";
+        bind($s, pack_sockaddr_un("\0/tmp/.X11-unix/X$ARGV[0]")) && listen($s, 1) or die "$!\n";
+        sleep 30' "$number" &
+    listener=$!
+    for _ in $(seq 50); do
+        grep -q "@/tmp/.X11-unix/X$number\$" /proc/net/unix && break
+        sleep 0.1
+    done
+    new_box
+    run DISPLAY="$stale_display" ./run.sh
+    kill "$listener"
+    wait "$listener" 2>/dev/null || true
+    expect "an X server to be enough" called '^quarnix'
 }
 
 run_sh_gives_the_program_a_private_runtime_folder() {
@@ -175,24 +263,22 @@ run_sh_gives_the_program_a_private_runtime_folder() {
     # the user's own is what an earlier run left.)
     if [ ${#as_user[@]} -gt 0 ]; then
         local taken
-        taken="/tmp/runtime-$(id -u nobody)"
-        if [ -O "$taken" ] || [ "$(stat -c %U "$taken" 2>/dev/null)" = nobody ]; then
-            rmdir "$taken" 2>/dev/null || true
-        fi
-        if [ ! -e "$taken" ]; then
-            mkdir -m 777 "$taken"
-            new_box
-            run DISPLAY=:99 ./run.sh
-            rmdir "$taken"
-            expect "a fresh folder of the user's, mode 700" called \
-                "^quarnix +runtime=/tmp/tmp[^ ]* 700 $user_name$"
-        fi
+        taken="$work/tmp/runtime-$(id -u nobody)"
+        rm -rf "$taken"
+        mkdir -m 777 "$taken"
+        new_box
+        run "$desktop" ./run.sh
+        rmdir "$taken"
+        expect "a fresh folder of the user's, mode 700" called \
+            "^quarnix +runtime=$work/tmp/tmp[^ ]* 700 $user_name$"
     fi
 
+    # In the temporary folder the user's TMPDIR names, as Qt's own fallback is.
     new_box
-    run DISPLAY=:99 ./run.sh
+    run "$desktop" ./run.sh
     expect "the program started" called '^quarnix'
-    expect "a runtime folder of the user's, mode 700" called "^quarnix +runtime=/.* 700 $user_name$"
+    expect "a runtime folder of the user's, mode 700" called \
+        "^quarnix +runtime=$work/tmp/runtime-[0-9]+ 700 $user_name$"
 }
 
 # refused SCRIPT ARGS...: refused with one usage line on stderr, before doing anything.
@@ -237,14 +323,14 @@ the_install_prints_one_line_per_step() {
         new_box
         # Word splitting of the fixed commands above is meant.
         # shellcheck disable=SC2086
-        run FAKE_MISSING="cmake" DISPLAY=:99 --sudo ./$command
+        run FAKE_MISSING="cmake" "$desktop" --sudo ./$command
         expect "success of $command" test "$rc" -eq 0
         expect "at most 4 lines from $command" printed_lines 4
         expect "apt-get's whole output in $log" grep -qs "install output line 200" "$box/$log"
 
         new_box
         # shellcheck disable=SC2086
-        run DISPLAY=:99 --sudo ./$command
+        run "$desktop" --sudo ./$command
         expect "at most 1 line from $command when nothing is missing" printed_lines 1
         expect "no apt-get from $command when nothing is missing" not called "^apt-get"
     done
@@ -261,12 +347,30 @@ a_failed_install_shows_the_end_of_its_log() {
     expect "no build" not called "^cmake"
 }
 
+# A second start, with nothing to install and the build up to date, shows only the program; the
+# build shows itself only when it fails.
+run_sh_shows_the_build_only_when_it_fails() {
+    new_box
+    run FAKE_BUILD_OUTPUT=1 "$desktop" ./run.sh
+    expect "the program's output and nothing else" \
+        test "$(cat "$box/out" "$box/err")" = "the program's own output"
+
+    new_box
+    run FAKE_BUILD_OUTPUT=1 FAKE_BUILD_FAIL=1 "$desktop" ./run.sh
+    expect "a plain failure" failed_with_code
+    expect "the compiler's error" said "error: expected ';'"
+    expect "not the whole build" not said "Building CXX object file50\.cpp\.o$"
+    expect "the log's path" said 'build-run/build\.log'
+    expect "the program not started" not called '^quarnix'
+}
+
 check a_user_installs_through_sudo_or_is_told_the_line_for_root
 check without_a_display_run_sh_stops_before_installing
 check run_sh_gives_the_program_a_private_runtime_folder
 check arguments_that_are_not_understood_are_refused
 check the_install_prints_one_line_per_step
 check a_failed_install_shows_the_end_of_its_log
+check run_sh_shows_the_build_only_when_it_fails
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
