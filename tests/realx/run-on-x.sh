@@ -7,10 +7,24 @@ set -euo pipefail
 work="$(mktemp -d)"
 xvfb_pid=""
 wm_pid=""
+# Ends a server and waits until it is gone: a dying Xvfb still holds its display number, and
+# the next test's server could be handed it. One that ignores the polite signal is killed.
+stop() {
+    local pid="$1"
+    kill "$pid" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
 cleanup() {
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    local status=$?
+    [ -z "$wm_pid" ] || stop "$wm_pid"
+    [ -z "$xvfb_pid" ] || stop "$xvfb_pid"
     rm -rf "$work"
+    exit "$status"
 }
 trap cleanup EXIT
 
