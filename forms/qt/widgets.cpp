@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -60,18 +61,23 @@ public:
     explicit OneLineValidator(LineBox* box) : QValidator(box), box_(box) {}
 
     State validate(QString& text, int& cursor) const override {
-        const QString proposed = text;
-        cutAtLineBreak(text, cursor);
-        if (box_->maxCharacters() > 0) {
-            cutToLength(text, cursor, box_->maxCharacters());
-        }
         // Program text (setText) has no history and is always corrected; a user's edit has
         // one, which a corrected text would wipe out.
-        if (text == proposed || !box_->isUndoAvailable()) {
+        if (!cut(text, cursor, box_->maxCharacters()) || !box_->isUndoAvailable()) {
             return Acceptable;
         }
         box_->cutEdit(text, cursor);
         return Invalid;
+    }
+
+    // Cuts the insertion that ends at the cursor as the box does; whether anything went.
+    static bool cut(QString& text, int& cursor, int maxCharacters) {
+        const QString proposed = text;
+        cutAtLineBreak(text, cursor);
+        if (maxCharacters > 0) {
+            cutToLength(text, cursor, maxCharacters);
+        }
+        return text != proposed;
     }
 
 private:
@@ -459,6 +465,28 @@ bool LineBox::event(QEvent* event) {
     const bool handled = QLineEdit::event(event);
     makePendingEdit();
     return handled;
+}
+
+void LineBox::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void LineBox::dragMoveEvent(QDragMoveEvent* event) {
+    QLineEdit::dragMoveEvent(event);
+    if (!event->isAccepted()) {
+        return;
+    }
+    // Another program takes the action it is told here, as the drag passes over, and deletes
+    // what it moved when the drop lands: a drop the box would cut must be a copy already.
+    const QString dropped = event->mimeData()->text();
+    const int at = cursorPositionAt(event->position().toPoint());
+    QString proposed = text();
+    proposed.insert(at, dropped);
+    int cursor = at + static_cast<int>(dropped.size());
+    if (OneLineValidator::cut(proposed, cursor, maxCharacters_)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
 }
 
 void LineBox::dropEvent(QDropEvent* event) {

@@ -318,6 +318,62 @@ TEST(RealX, ADraggedTextThatABoxCannotTakeWholeStaysWhereItCameFrom) {
     EXPECT_EQ(composer.Text("txtBody"), "first line\r\nsecond line");
 }
 
+// Drags all of `text` out of another program's box (drag_source.cpp) onto `target` and gives
+// what that box holds afterwards. Unlike this program's own boxes, the other program goes by
+// the action the target answered while the drag passed over it.
+QString dragFromAnotherProgram(const QString& text, QWidget* target) {
+    const QString title = QStringLiteral("Quarnix test: drag source");
+    QProcess source;
+    source.start(QStringLiteral(QUARNIX_DRAG_SOURCE), {text});
+    EXPECT_TRUE(source.waitForStarted(5000)) << "the drag source did not start";
+    const QString window =
+        QString::fromUtf8(run(QStringLiteral("xdotool"),
+                              {QStringLiteral("search"), QStringLiteral("--sync"),
+                               QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title}))
+            .section(u'\n', 0, 0)
+            .trimmed();
+    QTest::qWait(300);
+    const auto at = [](const QString& id, QPoint p) {
+        return QStringList{
+            QStringLiteral("mousemove"), QStringLiteral("--window"), id,
+            QString::number(p.x()),      QString::number(p.y()),     QStringLiteral("sleep"),
+            QStringLiteral("0.2")};
+    };
+    const QString targetWindow = QString::number(target->window()->winId());
+    const QPoint onTarget = target->mapTo(target->window(), QPoint(10, 8));
+    run(QStringLiteral("xdotool"),
+        at(window, {15, 10}) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} +
+            at(window, {45, 10}) + at(targetWindow, onTarget) +
+            at(targetWindow, onTarget + QPoint(5, 0)) +
+            QStringList{QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(300);
+    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), window});
+    EXPECT_TRUE(source.waitForFinished(5000)) << "the drag source did not close";
+    return QString::fromUtf8(source.readAllStandardOutput());
+}
+
+TEST(RealX, ATextDraggedFromAnotherProgramStaysThereWhenABoxCannotTakeItWhole) {
+    QtApp app;
+    showActive(app, "frmsendemail");
+    forms::Window& composer = app.forms["frmsendemail"];
+    QWidget* cc = app.widget("frmsendemail", "txtCc");
+    composer.SetText("txtCc", "");
+    const QString twoLines = QStringLiteral("bee one\nbee two");
+    EXPECT_EQ(dragFromAnotherProgram(twoLines, cc), twoLines);
+    EXPECT_EQ(composer.Text("txtCc"), "bee one");
+
+    // A text the box takes whole moves, as any drop.
+    composer.SetText("txtCc", "");
+    EXPECT_EQ(dragFromAnotherProgram(QStringLiteral("bee three"), cc), QString());
+    EXPECT_EQ(composer.Text("txtCc"), "bee three");
+
+    // Too long for the box: three characters at most.
+    showActive(app, "frmgta3vehicle");
+    const QString tooLong = QStringLiteral("1234");
+    EXPECT_EQ(dragFromAnotherProgram(tooLong, app.widget("frmgta3vehicle", "txtangle")), tooLong);
+    EXPECT_EQ(app.forms["frmgta3vehicle"].Text("txtangle"), "123");
+}
+
 // Run on a 640 x 480 screen, narrower than the main window.
 TEST(RealXSmallScreen, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
     QtApp app;
