@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: a build with warnings as errors,
-# a build with the address and undefined-behaviour sanitizers, and the formatting check.
-# Window pictures land in build/screens/ and build/screens@2x/. Pass a ctest regular
-# expression to run one area, e.g. ./test.sh Gta3; that form skips the sanitizer build and the
-# format check, and fails when the expression matches no test.
+# Installs what is missing, then builds and runs every test: a build with warnings as errors
+# in build/, a build with the address and undefined-behaviour sanitizers in build-sanitize/, and
+# the formatting check. Window pictures land in build/screens/, on scaled screens in
+# build/screens@1.5x/ and build/screens@2x/, and in one folder per style and desktop look
+# (build/screens-<style>/ ...). Pass a ctest regular expression to run one area, e.g.
+# ./test.sh Gta3; that form skips the sanitizer build and the format check, and fails when the
+# expression matches no test.
 set -euo pipefail
 cd "$(dirname "$0")"
 
