@@ -3,9 +3,12 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "forms/qt/line_box.h"
+#include "forms/qt/list_box.h"
+#include "forms/qt/multi_line_box.h"
 #include "forms/qt/pictures.h"
 #include "forms/qt/text.h"
-#include "forms/qt/widgets.h"
+#include "forms/qt/wrap_button.h"
 
 namespace forms::qt {
 

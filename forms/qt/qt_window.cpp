@@ -1,17 +1,19 @@
 #include "forms/qt/qt_window.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <stdexcept>
 
 #include "forms/qt/control_builders.h"
+#include "forms/qt/list_box.h"
 #include "forms/qt/menu_bar.h"
+#include "forms/qt/multi_line_box.h"
 #include "forms/qt/pictures.h"
 #include "forms/qt/program_font.h"
 #include "forms/qt/text.h"
 #include "forms/qt/twips.h"
-#include "forms/qt/widgets.h"
 
 namespace forms::qt {
 

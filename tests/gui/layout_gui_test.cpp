@@ -19,7 +19,7 @@
 #include <map>
 #include <set>
 
-#include "forms/qt/widgets.h"
+#include "forms/qt/line_box.h"
 #include "support/qt_app.h"
 
 namespace {
