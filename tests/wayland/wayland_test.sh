@@ -132,12 +132,14 @@ expect_clean_end() {
     program_pid=""
     output="$(program_output)"
     if [ "$status" -ne 0 ]; then
-        echo "FAIL: the program ended with exit code $status after Yes, not 0. Its output:" >&2
+        echo "FAIL ($phase): the program ended with exit code $status after Yes, not 0." \
+            "Its output:" >&2
         sed 's/^/    /' "$work/quarnix.log" >&2
         exit 1
     fi
     if [ -n "$output" ]; then
-        echo "FAIL: the program ended with exit code 0 after Yes, as it should, but printed:" >&2
+        echo "FAIL ($phase): the program ended with exit code 0 after Yes, as it should, but" \
+            "printed:" >&2
         program_output | sed 's/^/    /' >&2
         exit 1
     fi
@@ -179,7 +181,7 @@ expect_no_display() {
 
 fail() {
     {
-        echo "FAIL: $*"
+        echo "FAIL ($phase): $*"
         echo "The program's windows, focused first:"
         windows | sed 's/^/    /'
         echo "The program's output:"
@@ -230,6 +232,16 @@ keys() {
     wtype "${args[@]}"
 }
 
+# Keys for the program on X. Qt's X platform reads keys by the keymap it found at its start,
+# and a recent one (6.11 under sway 1.12's Xwayland) does not follow the keymap that each wtype
+# brings with its virtual keyboard: Tab arrives as Escape. xdotool types through the X server,
+# in the keymap the program already has. That Xwayland drops the first key of the keyboard
+# xdotool types on as it switches to it, so a Shift, which does nothing here, goes first.
+x_keys() {
+    "${as_user[@]}" env -i HOME="$program_home" DISPLAY="$x_display" \
+        xdotool key --delay 200 Shift_L "$@"
+}
+
 # The program's windows that speak this protocol ("xdg_shell" for Wayland, "xwayland" for X).
 windows_through() {
     swaymsg -t get_tree 2>/dev/null | jq -r --argjson pid "${program_pid:-0}" --arg shell "$1" \
@@ -237,6 +249,7 @@ windows_through() {
 }
 
 start=$SECONDS
+phase="no display"
 
 mkdir -m 700 "$work/runtime-none"
 mkdir -m 755 "$work/home-none"
@@ -249,6 +262,7 @@ expect_no_display "a stale DISPLAY and no Wayland compositor" \
     DISPLAY="$stale_display" WAYLAND_DISPLAY=wayland-quarnix-none
 
 # Wayland alone: the program chooses it by itself.
+phase="Wayland alone"
 start_sway disable
 [ -z "$x_display" ] || fail "sway started an X server: DISPLAY=$x_display"
 start_program WAYLAND_DISPLAY="$WAYLAND_DISPLAY"
@@ -285,6 +299,7 @@ keys Tab Return
 expect_clean_end
 
 # A DISPLAY left over from a session that is gone: the program runs on Wayland all the same.
+phase="Wayland beside a stale DISPLAY"
 start_program WAYLAND_DISPLAY="$WAYLAND_DISPLAY" DISPLAY="$stale_display"
 wait_for_only "Quarnix | GTA Pick"
 [ "$(windows_through xdg_shell)" = "Quarnix | GTA Pick" ] ||
@@ -297,15 +312,16 @@ expect_clean_end
 stop_sway
 
 # Wayland with Xwayland: the program chooses X, where it can place its windows.
+phase="Wayland with Xwayland"
 start_sway force
 [ -n "$x_display" ] || fail "sway started no X server"
 start_program WAYLAND_DISPLAY="$WAYLAND_DISPLAY" DISPLAY="$x_display"
 wait_for_only "Quarnix | GTA Pick"
 [ "$(windows_through xwayland)" = "Quarnix | GTA Pick" ] || fail "the main window is not on X"
 # The main window's confirmation opens on Yes.
-keys Tab Tab Tab Return
+x_keys Tab Tab Tab Return
 wait_for_focus_over "Quarnix | Exit?" "Quarnix | GTA Pick"
-keys Return
+x_keys Return
 expect_clean_end
 
 echo "passed without a display, and on sway, headless, with and without Xwayland and with a" \
