@@ -20,7 +20,8 @@ fi
 #
 # A local X display answers where its server's socket is, in /tmp/.X11-unix or under that name
 # in Linux's abstract namespace; one over TCP (ssh's forwarding) where its port takes a
-# connection. A remote host's is left to the program, which asks without a long wait here.
+# connection. A remote host's is left to the program, so that this script never waits on the
+# network.
 x_server_answers() {
     local host="${DISPLAY%:*}" number="${DISPLAY##*:}"
     number="${number%%.*}"
@@ -47,7 +48,8 @@ if [ -z "${QT_QPA_PLATFORM:-}" ] &&
     x="DISPLAY is not set"
     [ -z "${DISPLAY:-}" ] || x="no X server answers at DISPLAY=$DISPLAY"
     wayland="WAYLAND_DISPLAY is not set"
-    [ -z "${WAYLAND_DISPLAY:-}" ] || wayland="no Wayland compositor answers at WAYLAND_DISPLAY=$WAYLAND_DISPLAY"
+    [ -z "${WAYLAND_DISPLAY:-}" ] ||
+        wayland="no Wayland compositor answers at WAYLAND_DISPLAY=$WAYLAND_DISPLAY"
     echo "Quarnix needs a graphical desktop and can open none: $x, and $wayland." \
         "Start it from a terminal in a desktop session." >&2
     exit 1
