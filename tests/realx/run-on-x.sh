@@ -64,8 +64,21 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 # for it, as not every desktop hands it over.
 sed 's|<focusNew>yes</focusNew>|<focusNew>no</focusNew>|' /etc/xdg/openbox/rc.xml >"$work/rc.xml"
 grep -q '<focusNew>no</focusNew>' "$work/rc.xml"
-openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
-wm_pid=$!
+# The server names its display as it starts listening; it may refuse a client for a moment
+# after that (seen in fresh Debian 13 roots), so nothing is started on it before it answers.
+for _ in $(seq 50); do
+    xprop -root >/dev/null 2>&1 && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+# A window manager that found no display at once is tried again, twice.
+for _ in 1 2 3; do
+    openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    sleep 0.2
+    kill -0 "$wm_pid" 2>/dev/null && break
+    grep -q 'Failed to open the display' "$work/openbox.log" || break
+done
 # The window manager is ready once it has announced itself on the root window with what it
 # supports, the activation of windows among it. Without it the tests would prove nothing.
 wm_ready() {
