@@ -4,6 +4,7 @@
 
 #include "app/display.h"
 #include "app/windows.h"
+#include "forms/qt/program_font.h"
 #include "forms/qt/qt_backend.h"
 #include "forms/runtime.h"
 #include "shell/main_window.h"

@@ -8,7 +8,6 @@
 
 #include "forms/backend.h"
 #include "forms/qt/form_widget.h"
-#include "forms/qt/program_font.h"
 
 namespace forms::qt {
 

@@ -20,6 +20,7 @@
 #include <set>
 
 #include "forms/qt/line_box.h"
+#include "forms/qt/program_font.h"
 #include "support/qt_app.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
-#include "forms/qt/qt_backend.h"
+#include "forms/qt/program_font.h"
 #include "support/desktop_look.h"
 
 namespace {

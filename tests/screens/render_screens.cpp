@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/windows.h"
+#include "forms/qt/program_font.h"
 #include "forms/qt/qt_backend.h"
 #include "forms/runtime.h"
 #include "support/desktop_look.h"
