@@ -26,12 +26,14 @@ QPixmap withTitleBar(QWidget* top) {
     // at the same scale so that it lines up and stays as sharp as the window.
     const qreal ratio = client.devicePixelRatio();
     const QSize size = client.deviceIndependentSize().toSize();
-    const QFontMetrics metrics(QApplication::font());
+    // The program's font, not whatever a session's theme has made the application's.
+    const QFontMetrics metrics(forms::qt::programFont());
     const int bar = metrics.height() + 10;
     QPixmap framed(QSize(size.width() + 2, size.height() + bar + 1) * ratio);
     framed.setDevicePixelRatio(ratio);
     framed.fill(QColor(90, 90, 90));
     QPainter painter(&framed);
+    painter.setFont(forms::qt::programFont());
     painter.fillRect(1, 1, size.width(), bar - 1, QColor(40, 70, 140));
     top->windowIcon().paint(&painter, QRect(4, 3, bar - 6, bar - 6));
     painter.setPen(Qt::white);
