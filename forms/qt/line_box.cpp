@@ -117,25 +117,36 @@ void LineBox::dragEnterEvent(QDragEnterEvent* event) {
     dragMoveEvent(event);
 }
 
-void LineBox::dragMoveEvent(QDragMoveEvent* event) {
-    QLineEdit::dragMoveEvent(event);
-    if (!event->isAccepted()) {
-        return;
-    }
-    // Another program takes the action it is told here, as the drag passes over, and deletes
-    // what it moved when the drop lands: a drop the box would cut must be a copy already.
-    const QString dropped = event->mimeData()->text();
-    const int at = cursorPositionAt(event->position().toPoint());
+bool LineBox::dropWouldBeCut(const QDropEvent& event) {
+    const QString dropped = event.mimeData()->text();
+    const int at = cursorPositionAt(event.position().toPoint());
     QString proposed = text();
     proposed.insert(at, dropped);
     int cursor = at + static_cast<int>(dropped.size());
-    if (cutInsertion(proposed, cursor, maxCharacters_)) {
+    return cutInsertion(proposed, cursor, maxCharacters_);
+}
+
+void LineBox::dragMoveEvent(QDragMoveEvent* event) {
+    QLineEdit::dragMoveEvent(event);
+    if (!event->isAccepted() || !dropWouldBeCut(*event)) {
+        return;
+    }
+    // Another program takes the action it is told here, as the drag passes over, and deletes
+    // what it moved when the drop lands: a drop the box would cut must be a copy already, and
+    // where the program allows no copy, the box takes nothing.
+    if (event->possibleActions() & Qt::CopyAction) {
         event->setDropAction(Qt::CopyAction);
         event->accept();
+    } else {
+        event->ignore();
     }
 }
 
 void LineBox::dropEvent(QDropEvent* event) {
+    if (!(event->possibleActions() & Qt::CopyAction) && dropWouldBeCut(*event)) {
+        event->ignore();
+        return;
+    }
     cut_ = false;
     QLineEdit::dropEvent(event);
     makePendingEdit();

@@ -9,7 +9,7 @@ namespace forms::qt {
 // dropped or composed text is cut at its first line break. The maximum counts characters (code
 // points), not UTF-16 units: a character that does not fit is left out whole, never halved.
 // A cut insertion is one edit that undo takes back, and a drop that the box cannot take whole
-// is a copy: the source keeps its text.
+// is a copy: the source keeps its text. Where the source allows no copy, that drop is refused.
 class LineBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -37,6 +37,8 @@ private:
         QString to;
         int cursor;
     };
+    // Whether the text a drag carries would be cut, dropped where it is now.
+    bool dropWouldBeCut(const QDropEvent& event);
     void makePendingEdit();
     void startUndoStep();
 

@@ -320,11 +320,13 @@ TEST(RealX, ADraggedTextThatABoxCannotTakeWholeStaysWhereItCameFrom) {
 
 // Drags all of `text` out of another program's box (drag_source.cpp) onto `target` and gives
 // what that box holds afterwards. Unlike this program's own boxes, the other program goes by
-// the action the target answered while the drag passed over it.
-QString dragFromAnotherProgram(const QString& text, QWidget* target) {
+// the action the target answered while the drag passed over it. A move-only source offers no
+// copy.
+QString dragFromAnotherProgram(const QString& text, QWidget* target, bool moveOnly = false) {
     const QString title = QStringLiteral("Quarnix test: drag source");
     QProcess source;
-    source.start(QStringLiteral(QUARNIX_DRAG_SOURCE), {text});
+    source.start(QStringLiteral(QUARNIX_DRAG_SOURCE),
+                 {text, moveOnly ? QStringLiteral("move-only") : QString()});
     EXPECT_TRUE(source.waitForStarted(5000)) << "the drag source did not start";
     const QString window =
         QString::fromUtf8(run(QStringLiteral("xdotool"),
@@ -370,8 +372,18 @@ TEST(RealX, ATextDraggedFromAnotherProgramStaysThereWhenABoxCannotTakeItWhole) {
     // Too long for the box: three characters at most.
     showActive(app, "frmgta3vehicle");
     const QString tooLong = QStringLiteral("1234");
-    EXPECT_EQ(dragFromAnotherProgram(tooLong, app.widget("frmgta3vehicle", "txtangle")), tooLong);
-    EXPECT_EQ(app.forms["frmgta3vehicle"].Text("txtangle"), "123");
+    QWidget* angle = app.widget("frmgta3vehicle", "txtangle");
+    forms::Window& creator = app.forms["frmgta3vehicle"];
+    EXPECT_EQ(dragFromAnotherProgram(tooLong, angle), tooLong);
+    EXPECT_EQ(creator.Text("txtangle"), "123");
+
+    // A program that allows only a move deletes what it moved: the box refuses what it would
+    // cut, and a text it takes whole moves.
+    creator.SetText("txtangle", "");
+    EXPECT_EQ(dragFromAnotherProgram(tooLong, angle, true), tooLong);
+    EXPECT_EQ(creator.Text("txtangle"), "");
+    EXPECT_EQ(dragFromAnotherProgram(QStringLiteral("12"), angle, true), QString());
+    EXPECT_EQ(creator.Text("txtangle"), "12");
 }
 
 // Run on a 640 x 480 screen, narrower than the main window.
