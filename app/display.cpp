@@ -17,10 +17,13 @@ std::string variable(const char* name) {
 }
 
 // A full connection, authorisation included: a server that is there but turns the program
-// away is as good as none.
+// away is as good as none, and so is one without the screen DISPLAY names (":0.1"), which Qt
+// would abort on.
 bool xServerAnswers() {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
+    int screen = 0;
+    xcb_connection_t* connection = xcb_connect(nullptr, &screen);
+    const bool answers = xcb_connection_has_error(connection) == 0 && screen >= 0 &&
+                         screen < xcb_setup_roots_length(xcb_get_setup(connection));
     xcb_disconnect(connection);
     return answers;
 }

@@ -324,5 +324,10 @@ wait_for_focus_over "Quarnix | Exit?" "Quarnix | GTA Pick"
 x_keys Return
 expect_clean_end
 
+# A screen that the X server does not have is no display either, where Qt would abort.
+phase="a screen the X server lacks"
+expect_no_display "DISPLAY=$x_display.1, a screen Xwayland lacks, and no Wayland compositor" \
+    DISPLAY="$x_display.1"
+
 echo "passed without a display, and on sway, headless, with and without Xwayland and with a" \
-    "stale DISPLAY, in $((SECONDS - start)) s"
+    "stale DISPLAY or a missing screen, in $((SECONDS - start)) s"
