@@ -18,18 +18,23 @@ fi
 # say it up front, in the program's own words. A platform chosen through QT_QPA_PLATFORM
 # (offscreen, vnc, eglfs ...) needs none.
 #
-# A local X display answers where its server's socket is, in /tmp/.X11-unix or under that name
-# in Linux's abstract namespace; one over TCP (ssh's forwarding) where its port takes a
-# connection. A remote host's is left to the program, so that this script never waits on the
-# network.
+# A local X display answers where its server's socket takes a connection, in /tmp/.X11-unix or
+# under that name in Linux's abstract namespace (a socket file alone may be what a killed server
+# left); one over TCP (ssh's forwarding) where its port takes a connection. A remote host's is
+# left to the program, so that this script never waits on the network.
 x_server_answers() {
     local host="${DISPLAY%:*}" number="${DISPLAY##*:}"
     number="${number%%.*}"
     [[ "$number" =~ ^[0-9]+$ ]] || return 1
     case "$host" in
         "" | unix)
-            [ -S "/tmp/.X11-unix/X$number" ] ||
-                grep -q " @/tmp/.X11-unix/X$number\$" /proc/net/unix 2>/dev/null
+            # perl is in every Debian install; bash cannot open a Unix socket.
+            perl -MSocket -e 'my $name = "/tmp/.X11-unix/X$ARGV[0]";
+                for my $path ($name, "\0$name") {
+                    socket(my $s, AF_UNIX, SOCK_STREAM, 0) or exit 1;
+                    exit 0 if connect($s, pack_sockaddr_un($path));
+                }
+                exit 1' "$number" 2>/dev/null
             ;;
         localhost | 127.0.0.1) (: <>"/dev/tcp/$host/$((6000 + number))") 2>/dev/null ;;
         *) return 0 ;;

@@ -2,13 +2,11 @@
 # Drives run.sh, test.sh and tools/install-deps.sh as a person would, on copies of them, with
 # fakes of apt-get, dpkg-query, sudo, cmake and ctest first in PATH: nothing is installed or
 # built. The scripts run as a user who is not root, as most people do.
-# Usage: scripts_test.sh REPO-DIR   (the folder that holds run.sh, test.sh and tools/)
+# Usage: scripts_test.sh REPO-DIR [WORK-DIR]   (REPO-DIR holds run.sh, test.sh and tools/;
+# WORK-DIR, emptied first, holds the test's files, else a new folder under /tmp)
 set -euo pipefail
 
-src="$(cd "${1:?usage: scripts_test.sh REPO-DIR}" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-chmod 755 "$work"
+src="$(cd "${1:?usage: scripts_test.sh REPO-DIR [WORK-DIR]}" && pwd)"
 
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
@@ -17,6 +15,17 @@ if [ "$(id -u)" -eq 0 ]; then
 else
     user_name="$(id -un)"
 fi
+
+# A run killed at its time limit never reaches its trap: in the build tree, what it leaves is
+# cleared by the next run and never stays in /tmp. Where the user cannot enter it (a clone in
+# /root), /tmp after all.
+if [ -n "${2:-}" ] && rm -rf "$2" && mkdir -p -m 755 "$2" && "${as_user[@]}" test -x "$2"; then
+    work="$(cd "$2" && pwd)"
+else
+    work="$(mktemp -d)"
+fi
+trap 'rm -rf "$work"' EXIT
+chmod 755 "$work"
 
 # The fakes log each call to $FAKE_CALLS, one line each.
 mkdir "$work/fake" "$work/sudo" "$work/sys"
@@ -80,7 +89,7 @@ EOF
 done
 chmod 755 "$work"/fake/* "$work"/sudo/*
 # The real tools the scripts use, and no others: no sudo unless a case adds it.
-for tool in bash cat chmod dirname env grep id mkdir mktemp nproc seq stat tail; do
+for tool in bash cat chmod dirname env grep id mkdir mktemp nproc perl seq stat tail; do
     ln -s "$(command -v "$tool")" "$work/sys/$tool"
 done
 
@@ -129,18 +138,23 @@ EOF
     fi
 }
 
-# run [VAR=VALUE ...] [--as-root] [--sudo] SCRIPT ARGS...: runs in the box with a clean
-# environment (no DISPLAY, no WAYLAND_DISPLAY), as the user unless --as-root.
+# run [VAR=VALUE ...] [--as-root] [--sudo] [--x-sockets DIR] SCRIPT ARGS...: runs in the box
+# with a clean environment (no DISPLAY, no WAYLAND_DISPLAY), as the user unless --as-root, and
+# (as root) with DIR mounted on /tmp/.X11-unix for it alone: a killed run leaves no mount.
 run() {
-    local vars=() user=("${as_user[@]}") path="$work/fake:$work/sys"
+    local vars=() user=("${as_user[@]}") path="$work/fake:$work/sys" sockets=()
     while [[ "$1" == *=* ]]; do
         vars+=("$1")
         shift
     done
     [ "$1" = --as-root ] && { user=(); shift; }
     [ "$1" = --sudo ] && { path="$work/sudo:$path"; shift; }
+    if [ "$1" = --x-sockets ]; then
+        sockets=(unshare --mount bash -c 'mount --bind "$0" /tmp/.X11-unix && exec "$@"' "$2")
+        shift 2
+    fi
     rc=0
-    (cd "$box" && "${user[@]}" env -i PATH="$path" HOME="$box" TMPDIR="$work/tmp" \
+    (cd "$box" && "${sockets[@]}" "${user[@]}" env -i PATH="$path" HOME="$box" TMPDIR="$work/tmp" \
         FAKE_CALLS="$box/calls" "${vars[@]}" "$@" >"$box/out" 2>"$box/err") || rc=$?
 }
 
@@ -229,6 +243,16 @@ without_a_display_run_sh_stops_before_installing() {
     expect "the one line, exit code 1" said_no_display
     expect "the display named" said "DISPLAY=$stale_display"
     expect "no package check, no install, no build" nothing_called
+
+    # The socket file that a killed X server left: no server holds it.
+    if [ ${#as_user[@]} -gt 0 ]; then
+        mkdir -p -m 1777 /tmp/.X11-unix "$work/x"
+        make_socket "$work/x/X${stale_display#:}"
+        new_box
+        run DISPLAY="$stale_display" --x-sockets "$work/x" ./run.sh
+        expect "the one line, exit code 1" said_no_display
+        expect "no package check, no install, no build" nothing_called
+    fi
 
     new_box
     run DISPLAY="$stale_display" WAYLAND_DISPLAY=wayland-quarnix-none ./run.sh
