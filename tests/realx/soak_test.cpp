@@ -162,12 +162,17 @@ TEST(KeyboardSoak, RandomKeysNeverCrashOrShowTwoChainWindows) {
         ASSERT_LE(chain, 1) << "two windows of the main chain are shown";
 
         // The user types where the keyboard is: the program always leaves it with one of its
-        // windows. Now and then a click on another window's title bar moves it there.
+        // windows. Now and then a click on another window's title bar moves it there. (Asked
+        // to activate the window that is active already, openbox under load can leave Qt
+        // believing that none of its windows is.)
         std::string target = windowWithTheKeyboard(*app);
         ASSERT_FALSE(target.empty()) << "no window has the keyboard";
         if (random() % 10 == 0) {
-            target = visible[random() % visible.size()];
-            clickTitleBar(*app, target);
+            const std::string clicked = visible[random() % visible.size()];
+            if (clicked != target) {
+                target = clicked;
+                clickTitleBar(*app, target);
+            }
         }
         if (random() % 25 == 0) {
             fillClipboard(random);
