@@ -244,8 +244,11 @@ without_a_display_run_sh_stops_before_installing() {
     expect "the display named" said "DISPLAY=$stale_display"
     expect "no package check, no install, no build" nothing_called
 
-    # The socket file that a killed X server left: no server holds it.
-    if [ ${#as_user[@]} -gt 0 ]; then
+    # The socket file that a killed X server left: no server holds it. (In a chroot, where / is
+    # no mount point, unshare cannot make the mounts private.)
+    if [ ${#as_user[@]} -gt 0 ] && ! unshare --mount true 2>/dev/null; then
+        echo "skipped: a socket file that no X server holds (unshare --mount fails here)"
+    elif [ ${#as_user[@]} -gt 0 ]; then
         mkdir -p -m 1777 /tmp/.X11-unix "$work/x"
         make_socket "$work/x/X${stale_display#:}"
         new_box
